@@ -1,0 +1,38 @@
+#include "app/NumberText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+std::string formatGeneral(double value, int digits)
+{
+    if (value == 0)
+        return "0"; // also for -0
+    if (std::isnan(value))
+        return "NaN";
+    if (std::isinf(value))
+        return value > 0 ? "Inf" : "-Inf";
+
+    std::array<char, 64> buffer {};
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                std::chars_format::general, digits);
+    std::string text(buffer.data(), result.ptr);
+    for (char& c : text)
+        if (c == 'e')
+            c = 'E';
+    return text;
+}
+
+}
+
+std::string FormatSingle(float value)
+{
+    return formatGeneral(value, 7);
+}
+
+std::string FormatDouble(double value)
+{
+    return formatGeneral(value, 15);
+}

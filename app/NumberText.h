@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Numbers as the program writes them: the general number format, with no leading
+// blank, no digit grouping and no trailing zeros; exponent form ("1E+10", "2.2E-06")
+// for values too large or too small to show plainly. The decimal separator is always
+// a point, whatever the user's locale.
+
+// A single-precision value: at most 7 significant digits ("-8.333333", "12500.5").
+std::string FormatSingle(float value);
+
+// A double-precision value: at most 15 significant digits.
+std::string FormatDouble(double value);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "surface/Colour.h"
+
+class Surface;
+
+// The menu window's three small plots of one overmodulated AM signal (1 kHz at 120 %),
+// drawn once as the window loads: the carrier waveform over one audio cycle, its line
+// spectrum in decibels and its envelope.
+
+// Fill colour of the three artwork panels; the menu window sets it before drawing.
+inline Colour PanelBackColour = 0;
+
+void DrawOpeningWaveform(Surface& surface);
+void DrawOpeningSpectrum(Surface& surface);
+void DrawOpeningSidebands(Surface& surface);
+void DrawOpeningEnvelope(Surface& surface);

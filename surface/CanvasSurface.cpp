@@ -1,0 +1,119 @@
+#include "surface/CanvasSurface.h"
+
+#include "surface/Presentation.h"
+#include "surface/RecordingSurface.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::uint32_t pixelValue(Colour colour)
+{
+    return 0xFF000000u | colourToRgb(colour);
+}
+
+}
+
+CanvasSurface::CanvasSurface(float clientWidthTwips, float clientHeightTwips, double pixelsPerTwip)
+    : Surface(clientWidthTwips, clientHeightTwips)
+    , pixelsPerTwip_(pixelsPerTwip)
+    , image_(std::max(1, int(std::lround(clientWidthTwips * pixelsPerTwip))),
+             std::max(1, int(std::lround(clientHeightTwips * pixelsPerTwip))), QImage::Format_RGB32)
+{
+    image_.fill(Qt::white);
+    rasteriser_.resize(image_.width(), image_.height());
+    scaleChanged();
+}
+
+int CanvasSurface::penPixels(int lineWidth) const
+{
+    // One pixel of the 800 x 600 display is 15 twips.
+    return std::max(1, int(std::lround(std::clamp(lineWidth, 1, 100) * 15 * pixelsPerTwip_)));
+}
+
+const QImage& CanvasSurface::image()
+{
+    flush();
+    return image_;
+}
+
+void CanvasSurface::scaleChanged()
+{
+    pixelsPerUnitX_ = image_.width() / double(scaleWidth());
+    pixelsPerUnitY_ = image_.height() / double(scaleHeight());
+    if (log_)
+        log_->scale(*this);
+}
+
+void CanvasSurface::addSegment(float x1, float y1, float x2, float y2, Colour colour)
+{
+    const int pen = penPixels(lineWidth());
+    if (!rasteriser_.empty() && (colour != pendingColour_ || pen != pendingPen_))
+        flush();
+    pendingColour_ = colour;
+    pendingPen_ = pen;
+    rasteriser_.addSegment(toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2), pen);
+}
+
+void CanvasSurface::flush()
+{
+    if (rasteriser_.empty())
+        return;
+    rasteriser_.fill(reinterpret_cast<std::uint32_t*>(image_.bits()),
+                     image_.bytesPerLine() / 4, pixelValue(pendingColour_));
+}
+
+void CanvasSurface::changed()
+{
+    if (changed_)
+        changed_();
+}
+
+void CanvasSurface::drawLine(float x1, float y1, float x2, float y2, Colour colour, bool)
+{
+    if (log_)
+        log_->line(*this, x1, y1, x2, y2, colour);
+    addSegment(x1, y1, x2, y2, colour);
+    changed();
+}
+
+void CanvasSurface::drawBox(float x1, float y1, float x2, float y2, Colour colour)
+{
+    if (log_)
+        log_->box(*this, x1, y1, x2, y2, colour);
+    addSegment(x1, y1, x2, y1, colour);
+    addSegment(x2, y1, x2, y2, colour);
+    addSegment(x2, y2, x1, y2, colour);
+    addSegment(x1, y2, x1, y1, colour);
+    changed();
+}
+
+void CanvasSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colour colour)
+{
+    if (log_)
+        log_->fill(x1, y1, x2, y2, colour);
+    flush();
+    SpanRasteriser::fillBox(reinterpret_cast<std::uint32_t*>(image_.bits()),
+                            image_.bytesPerLine() / 4, image_.width(), image_.height(),
+                            toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2),
+                            pixelValue(colour));
+    changed();
+}
+
+void CanvasSurface::drawText(float x, float y, const std::string& text)
+{
+    if (log_)
+        log_->text(*this, x, y, text);
+    flush();
+    QPainter painter(&image_);
+    painter.setFont(Presentation::font(Presentation::sansFamily(), fontSize(), fontBold(), pixelsPerTwip_));
+    painter.setPen(QColor::fromRgb(colourToRgb(foreColour())));
+    const QPointF topLeft(toPixelX(x), toPixelY(y));
+    painter.drawText(QRectF(topLeft, QSizeF(image_.width() * 4.0, image_.height() * 4.0)),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     QString::fromStdString(text));
+    changed();
+}

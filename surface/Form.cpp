@@ -1,0 +1,281 @@
+#include "surface/Form.h"
+
+#include "surface/Presentation.h"
+#include "surface/Program.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::vector<Form*>& loaded()
+{
+    static std::vector<Form*> forms;
+    return forms;
+}
+
+const char* pointsProperty = "tavinelPoints";
+
+QColor toQColor(Colour colour)
+{
+    return QColor::fromRgb(colourToRgb(colour));
+}
+
+}
+
+Form::Form(const QString& name, const QString& caption, float clientWidthTwips,
+           float clientHeightTwips, Border border)
+    : clientWidthTwips_(clientWidthTwips)
+    , clientHeightTwips_(clientHeightTwips)
+    , canvas_(clientWidthTwips, clientHeightTwips,
+              Presentation::pixelsPerTwip() * Presentation::devicePixelRatio())
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    if (border == Border::None)
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    else
+        setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setFont(Presentation::font(Presentation::sansFamily(), 9.75, false, Presentation::pixelsPerTwip()));
+
+    if (Program::recording()) {
+        log_ = std::make_unique<OpLog>();
+        canvas_.setLog(log_.get());
+    }
+    canvas_.setChangedHandler([this] { update(); });
+}
+
+Form::~Form()
+{
+    auto& forms = loaded();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
+
+std::vector<Form*> Form::loadedForms()
+{
+    return loaded();
+}
+
+void Form::showWindow()
+{
+    if (!loaded_) {
+        loaded_ = true;
+        loaded().push_back(this);
+        onLoad();
+    }
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    show();
+}
+
+void Form::unload()
+{
+    closingByProgram_ = true;
+    close();
+}
+
+void Form::closeByUser()
+{
+    closingByUser_ = true;
+    close();
+}
+
+void Form::release()
+{
+    if (released_)
+        return;
+    released_ = true;
+    loaded_ = false;
+    auto& forms = loaded();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    hide();
+    deleteLater();
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    const bool byUser = closingByUser_ || (event->spontaneous() && !closingByProgram_);
+    closingByUser_ = closingByProgram_ = false;
+    if (!released_)
+        onQueryUnload(byUser ? 0 : 1);
+    event->accept();
+    release();
+}
+
+void Form::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(rect(), canvas_.image());
+}
+
+void Form::setScaleFromScreen()
+{
+    float width = float(12000.0 / Presentation::screenWidthTwips());
+    width = float(double(width) * 12000.0);
+    float height = float(9000.0 / Presentation::screenHeightTwips());
+    height = float(double(height) * 9000.0);
+    canvas_.setScale(width, height);
+}
+
+void Form::messageBox(const std::string& text)
+{
+    if (log_)
+        log_->message(text);
+    Program::showMessage(*this, text);
+}
+
+QWidget* Form::control(const QString& name) const
+{
+    return findChild<QWidget*>(name);
+}
+
+int Form::twipsToPixels(double twips) const
+{
+    return int(std::lround(twips * Presentation::pixelsPerTwip()));
+}
+
+double Form::logicalToTwipsX(float x) const
+{
+    return double(x) * clientWidthTwips_ / canvas_.scaleWidth();
+}
+
+double Form::logicalToTwipsY(float y) const
+{
+    return double(y) * clientHeightTwips_ / canvas_.scaleHeight();
+}
+
+QLabel* Form::addLabel(const QString& name, const QString& caption, float left, float top,
+                       float width, float height, Align align)
+{
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(name);
+    label->setAlignment((align == Align::Left     ? Qt::AlignLeft
+                            : align == Align::Centre ? Qt::AlignHCenter
+                                                     : Qt::AlignRight)
+                        | Qt::AlignTop);
+    label->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                       twipsToPixels(height));
+    setControlFont(label, 9.75, false);
+    return label;
+}
+
+QPushButton* Form::addCommandButton(const QString& name, const QString& caption, float left,
+                                    float top, float width, float height)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+    button->setAutoDefault(false);
+    setControlFont(button, 9.75, true);
+    return button;
+}
+
+QGroupBox* Form::addFrame(const QString& name, const QString& caption, float left, float top,
+                          float width, float height)
+{
+    auto* frame = new QGroupBox(caption, this);
+    frame->setObjectName(name);
+    frame->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                       twipsToPixels(height));
+    setControlFont(frame, 9.75, true);
+    return frame;
+}
+
+QRadioButton* Form::addOptionButton(QGroupBox* frame, const QString& name,
+                                    const QString& caption, float left, float top, float width,
+                                    float height, bool selected)
+{
+    auto* option = new QRadioButton(caption, frame);
+    option->setObjectName(name);
+    option->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                        twipsToPixels(height));
+    option->setChecked(selected);
+    option->setAutoFillBackground(true);
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Button, Qt::white);
+    option->setPalette(palette);
+    setControlFont(option, 9.75, false);
+    return option;
+}
+
+QLineEdit* Form::addTextBox(const QString& name, const QString& text, float left, float top,
+                            float width, float height)
+{
+    auto* box = new QLineEdit(text, this);
+    box->setObjectName(name);
+    box->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                     twipsToPixels(height));
+    setControlFont(box, 9.75, false);
+    return box;
+}
+
+void Form::moveControl(QWidget* control, float left, float top)
+{
+    control->move(twipsToPixels(logicalToTwipsX(left)), twipsToPixels(logicalToTwipsY(top)));
+}
+
+void Form::resizeControl(QWidget* control, float width, float height)
+{
+    control->resize(twipsToPixels(logicalToTwipsX(width)), twipsToPixels(logicalToTwipsY(height)));
+}
+
+void Form::setControlFont(QWidget* control, double points, bool bold, bool serif)
+{
+    control->setProperty(pointsProperty, points);
+    control->setFont(Presentation::font(serif ? Presentation::serifFamily() : Presentation::sansFamily(), points,
+                                   bold, Presentation::pixelsPerTwip()));
+}
+
+void Form::setControlFontSize(QWidget* control, double points)
+{
+    control->setProperty(pointsProperty, points);
+    QFont font = control->font();
+    font.setPixelSize(std::max(1, int(std::lround(points * 20.0 * Presentation::pixelsPerTwip()))));
+    control->setFont(font);
+}
+
+double Form::controlFontSize(const QWidget* control) const
+{
+    return control->property(pointsProperty).toDouble();
+}
+
+void Form::setTextColour(QWidget* control, Colour colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, toQColor(colour));
+    palette.setColor(QPalette::ButtonText, toQColor(colour));
+    control->setPalette(palette);
+}
+
+void Form::setFaceColour(QWidget* control, Colour colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Button, toQColor(colour));
+    control->setPalette(palette);
+}
+
+void Form::setFocusOrder(const std::vector<QWidget*>& controls)
+{
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
+}

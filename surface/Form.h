@@ -1,0 +1,118 @@
+#pragma once
+
+#include "surface/CanvasSurface.h"
+#include "surface/Colour.h"
+#include "surface/RecordingSurface.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// A window of the program: a client area of a design size in twips with a retained
+// drawing surface, the controls placed on it, and the life cycle of load, show,
+// query-unload and unload.
+//
+// Positions that a load handler sets are in the window's logical units; design
+// positions and sizes are in twips. Both become pixels through the display scale.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    enum class Border { None, TitleBar };
+    enum class Align { Left, Centre, Right };
+
+    Form(const QString& name, const QString& caption, float clientWidthTwips,
+         float clientHeightTwips, Border border);
+    ~Form() override;
+
+    // Every window currently loaded, oldest first.
+    static std::vector<Form*> loadedForms();
+
+    // Runs the load handler (once), then shows the window non-modally, centred on the
+    // screen the first time.
+    void showWindow();
+    bool isLoaded() const { return loaded_; }
+    // Closes and releases the window (query-unload reason 1).
+    void unload();
+    // Closes and releases the window with no query-unload event, as ending the program does.
+    void release();
+
+    // The window's drawing surface.
+    Surface& surface() { return canvas_; }
+    CanvasSurface& canvas() { return canvas_; }
+    // Every operation since the window was created, when recording was switched on
+    // before (see Program::setRecording).
+    const OpLog* opLog() const { return log_.get(); }
+
+    // Sets the logical coordinate system from the screen size, the way every window's
+    // load handler does: the width to 12000 divided by the screen width and then that
+    // value times 12000, the height likewise with 9000.
+    void setScaleFromScreen();
+
+    // A modal message box with one OK button.
+    void messageBox(const std::string& text);
+
+    // Closes the window as the user does through the window system (reason 0).
+    void closeByUser();
+
+    // A control of this window by name, or nullptr.
+    QWidget* control(const QString& name) const;
+
+protected:
+    virtual void onLoad() {}
+    // Before the window closes: reason 0 when the user closes it through the window
+    // system, 1 when the program unloads it.
+    virtual void onQueryUnload(int reason) { (void)reason; }
+
+    // Controls, at their design positions and sizes in twips (relative to the parent).
+    QLabel* addLabel(const QString& name, const QString& caption, float left, float top,
+                     float width, float height, Align align = Align::Left);
+    QPushButton* addCommandButton(const QString& name, const QString& caption, float left,
+                                  float top, float width, float height);
+    QGroupBox* addFrame(const QString& name, const QString& caption, float left, float top,
+                        float width, float height);
+    QRadioButton* addOptionButton(QGroupBox* frame, const QString& name, const QString& caption,
+                                  float left, float top, float width, float height,
+                                  bool selected = false);
+    QLineEdit* addTextBox(const QString& name, const QString& text, float left, float top,
+                          float width, float height);
+
+    // Position and size in logical units, as a load handler sets them.
+    void moveControl(QWidget* control, float left, float top);
+    void resizeControl(QWidget* control, float width, float height);
+    // Font of a control, in points.
+    void setControlFont(QWidget* control, double points, bool bold, bool serif = false);
+    void setControlFontSize(QWidget* control, double points);
+    double controlFontSize(const QWidget* control) const;
+    void setTextColour(QWidget* control, Colour colour);
+    void setFaceColour(QWidget* control, Colour colour);
+    // Keyboard focus order, first to last.
+    void setFocusOrder(const std::vector<QWidget*>& controls);
+
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    int twipsToPixels(double twips) const;
+    double logicalToTwipsX(float x) const;
+    double logicalToTwipsY(float y) const;
+
+    float clientWidthTwips_;
+    float clientHeightTwips_;
+    CanvasSurface canvas_;
+    std::unique_ptr<OpLog> log_;
+    bool loaded_ = false;
+    bool shownOnce_ = false;
+    bool closingByProgram_ = false;
+    bool closingByUser_ = false;
+    bool released_ = false;
+};

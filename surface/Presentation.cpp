@@ -1,0 +1,84 @@
+#include "surface/Presentation.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QApplication>
+#include <QScreen>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+float screenWidth = 12000;
+float screenHeight = 9000;
+double twipPixels = 1.0 / 15.0;
+double pixelRatio = 1.0;
+
+QString firstAvailable(const QStringList& families, const QString& fallback)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families)
+        if (installed.contains(family))
+            return family;
+    return fallback;
+}
+}
+
+namespace Presentation {
+
+float screenWidthTwips() { return screenWidth; }
+float screenHeightTwips() { return screenHeight; }
+
+void setScreenTwips(float width, float height)
+{
+    screenWidth = width;
+    screenHeight = height;
+}
+
+double pixelsPerTwip() { return twipPixels; }
+void setPixelsPerTwip(double pixelsPerTwip) { twipPixels = pixelsPerTwip; }
+
+double devicePixelRatio() { return pixelRatio; }
+void setDevicePixelRatio(double ratio) { pixelRatio = ratio; }
+
+void fitToPrimaryScreen()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const double byHeight = 0.85 * available.height() / 9000.0;
+    const double byWidth = 0.95 * available.width() / 12000.0;
+    setPixelsPerTwip(std::max(1.0 / 30.0, std::min(byHeight, byWidth)));
+    setDevicePixelRatio(screen->devicePixelRatio());
+}
+
+void useProgramStyle()
+{
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+}
+
+QString sansFamily()
+{
+    static const QString family = firstAvailable({ "Liberation Sans", "Arial", "DejaVu Sans" }, "Sans Serif");
+    return family;
+}
+
+QString serifFamily()
+{
+    static const QString family
+        = firstAvailable({ "Liberation Serif", "Times New Roman", "DejaVu Serif" }, "Serif");
+    return family;
+}
+
+QFont font(const QString& family, double points, bool bold, double pixelsPerTwip)
+{
+    QFont font(family);
+    font.setStyleHint(family == serifFamily() ? QFont::Serif : QFont::SansSerif);
+    font.setPixelSize(std::max(1, int(std::lround(points * 20.0 * pixelsPerTwip))));
+    font.setBold(bold);
+    return font;
+}
+
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+class Form;
+
+// The program as a whole: ending it, and how message boxes are shown.
+namespace Program {
+
+// Ends the program at once: every window is closed without further events and the
+// event loop, if running, returns.
+void end();
+// Whether end() was called (cleared by reset(), for tests).
+bool ended();
+void reset();
+
+// When on, every window created afterwards records its drawing operations.
+void setRecording(bool on);
+bool recording();
+
+// Shows a message box for a window. The default is a modal box with one OK button;
+// tests and the render tool put their own in place.
+using MessageHandler = std::function<void(Form& owner, const std::string& text)>;
+void setMessageHandler(MessageHandler handler);
+void showMessage(Form& owner, const std::string& text);
+
+}

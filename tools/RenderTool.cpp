@@ -1,0 +1,212 @@
+#include "tools/RenderTool.h"
+
+#include "app/frmOpening.h"
+#include "surface/Presentation.h"
+#include "surface/Program.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPointer>
+
+#include <fstream>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+
+namespace {
+
+const char* usage = "usage: tavinel-render [--screen WIDTHxHEIGHT] [--zoom F] [--png FILE] "
+                    "[--ops FILE] WINDOW [STEP ...]\n"
+                    "  WINDOW: opening, am, ssb or fm\n"
+                    "  STEP:   click:NAME or type:NAME=TEXT\n";
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Options {
+    float screenWidth = 12000;
+    float screenHeight = 9000;
+    double zoom = 1;
+    std::optional<std::string> png;
+    std::optional<std::string> ops;
+    std::string window;
+    std::vector<std::string> steps;
+};
+
+double positiveNumber(const std::string& text, const std::string& what)
+{
+    std::size_t used = 0;
+    double value = 0;
+    try {
+        value = std::stod(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != text.size() || !(value > 0) || value > 1e6)
+        throw UsageError(what + " must be a positive number, not '" + text + "'");
+    return value;
+}
+
+Options parse(const std::vector<std::string>& arguments)
+{
+    Options options;
+    std::size_t i = 0;
+    auto value = [&](const std::string& option) {
+        if (i + 1 >= arguments.size())
+            throw UsageError(option + " needs a value");
+        return arguments[++i];
+    };
+    for (; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--screen") {
+            const std::string size = value(argument);
+            const auto cross = size.find('x');
+            if (cross == std::string::npos)
+                throw UsageError("--screen takes WIDTHxHEIGHT in twips, not '" + size + "'");
+            options.screenWidth = float(positiveNumber(size.substr(0, cross), "the screen width"));
+            options.screenHeight = float(positiveNumber(size.substr(cross + 1), "the screen height"));
+        } else if (argument == "--zoom") {
+            options.zoom = positiveNumber(value(argument), "--zoom");
+            if (options.zoom > 16)
+                throw UsageError("--zoom must be at most 16");
+        } else if (argument == "--png") {
+            options.png = value(argument);
+        } else if (argument == "--ops") {
+            options.ops = value(argument);
+        } else if (argument.starts_with("--")) {
+            throw UsageError("unknown option '" + argument + "'");
+        } else {
+            break;
+        }
+    }
+    if (i >= arguments.size())
+        throw UsageError("no window given");
+    options.window = arguments[i++];
+    options.steps.assign(arguments.begin() + std::ptrdiff_t(i), arguments.end());
+    return options;
+}
+
+// The window shown after start-up and, for a demonstration, its menu button.
+Form* openWindow(const std::string& window)
+{
+    static const std::map<std::string, QString> menuButtons
+        = { { "am", "cmdAMenter" }, { "ssb", "cmdSSBenter" }, { "fm", "cmdFMenter" } };
+    if (window != "opening" && !menuButtons.contains(window))
+        throw UsageError("unknown window '" + window + "' (choose opening, am, ssb or fm)");
+
+    auto* opening = new frmOpening;
+    opening->showWindow();
+    if (window == "opening")
+        return opening;
+    qobject_cast<QAbstractButton*>(opening->control(menuButtons.at(window)))->click();
+    const auto forms = Form::loadedForms();
+    if (forms.empty())
+        throw std::logic_error("the menu button opened no window");
+    return forms.back();
+}
+
+void applyStep(QPointer<Form>& form, const std::string& step)
+{
+    const auto colon = step.find(':');
+    const std::string kind = step.substr(0, colon);
+    if (colon == std::string::npos || (kind != "click" && kind != "type"))
+        throw UsageError("unknown step '" + step + "' (use click:NAME or type:NAME=TEXT)");
+    std::string name = step.substr(colon + 1);
+    std::string text;
+    if (kind == "type") {
+        const auto equals = name.find('=');
+        if (equals == std::string::npos)
+            throw UsageError("a type step needs NAME=TEXT, not '" + step + "'");
+        text = name.substr(equals + 1);
+        name = name.substr(0, equals);
+    }
+    if (!form)
+        throw UsageError("step '" + step + "' comes after the program has ended");
+    QWidget* control = form->control(QString::fromStdString(name));
+    if (kind == "click") {
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        if (!button)
+            throw UsageError("window " + form->objectName().toStdString()
+                             + " has no button or option button named '" + name + "'");
+        button->click();
+    } else {
+        auto* box = qobject_cast<QLineEdit*>(control);
+        if (!box)
+            throw UsageError("window " + form->objectName().toStdString()
+                             + " has no text box named '" + name + "'");
+        box->setText(QString::fromStdString(text));
+    }
+}
+
+bool writeOps(const Form& form, const std::string& file, std::ostream& out, std::ostream& err)
+{
+    if (file == "-") {
+        form.opLog()->write(out);
+        return true;
+    }
+    std::ofstream stream(file);
+    form.opLog()->write(stream);
+    if (!stream) {
+        err << "tavinel-render: cannot write " << file << '\n';
+        return false;
+    }
+    return true;
+}
+
+}
+
+namespace RenderTool {
+
+int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err)
+{
+    Options options;
+    try {
+        options = parse(arguments);
+    } catch (const UsageError& error) {
+        err << "tavinel-render: " << error.what() << '\n' << usage;
+        return 2;
+    }
+
+    Presentation::setScreenTwips(options.screenWidth, options.screenHeight);
+    Presentation::setPixelsPerTwip(options.zoom / 15.0);
+    Presentation::setDevicePixelRatio(1);
+    Program::reset();
+    Program::setRecording(true);
+    Program::setMessageHandler([](Form&, const std::string&) {});
+
+    QPointer<Form> form;
+    QPointer<Form> lastForm;
+    try {
+        form = openWindow(options.window);
+        lastForm = form;
+        for (const std::string& step : options.steps) {
+            applyStep(form, step);
+            // A step may close the window (Exit): later steps have no window to act on,
+            // but the picture and operations are still those of the last window.
+            const auto forms = Form::loadedForms();
+            form = forms.empty() ? nullptr : forms.back();
+            if (form)
+                lastForm = form;
+        }
+    } catch (const UsageError& error) {
+        err << "tavinel-render: " << error.what() << '\n';
+        return 2;
+    }
+
+    int status = 0;
+    if (options.png) {
+        QPixmap picture = lastForm->grab();
+        if (!picture.save(QString::fromStdString(*options.png), "PNG")) {
+            err << "tavinel-render: cannot write " << *options.png << '\n';
+            status = 1;
+        }
+    }
+    if (options.ops && !writeOps(*lastForm, *options.ops, out, err))
+        status = 1;
+    return status;
+}
+
+}

@@ -1,0 +1,19 @@
+#include "surface/Presentation.h"
+#include "tools/RenderTool.h"
+
+#include <QApplication>
+
+#include <iostream>
+
+int main(int argc, char* argv[])
+{
+    // The render tool never shows a window: it draws on the offscreen platform.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = { argv[0], nullptr };
+    QApplication application(toolkitArgc, toolkitArgv);
+    Presentation::useProgramStyle();
+
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return RenderTool::run(arguments, std::cout, std::cerr);
+}
