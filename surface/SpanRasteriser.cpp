@@ -68,21 +68,47 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1, int 
     const int columnFirst = std::max(firstIndex(std::min(u0, u1), half), 0);
     const int columnLast = std::min(lastIndex(std::max(u0, u1), half), width_ - 1);
     for (int column = columnFirst; column <= columnLast; ++column) {
-        // The part of the segment whose pen square reaches this column's centre.
-        double vA = v0;
-        double vB = v1;
+        // The part of the segment whose pen square reaches this column's centre: the
+        // points with u in [column - half + 0.5, column + half + 0.5), the right end open.
+        double tLow = 0, tHigh = 1;
+        bool lowOpen = false, highOpen = false;
         if (du != 0) {
-            double tA = (column - half + 0.5 - u0) / du;
-            double tB = (column + half + 0.5 - u0) / du;
-            if (tA > tB)
-                std::swap(tA, tB);
-            tA = std::clamp(tA, 0.0, 1.0);
-            tB = std::clamp(tB, 0.0, 1.0);
-            vA = v0 + tA * dv;
-            vB = v0 + tB * dv;
+            const double tLeft = (column - half + 0.5 - u0) / du;
+            const double tRight = (column + half + 0.5 - u0) / du;
+            if (du > 0) {
+                tLow = tLeft;
+                tHigh = tRight;
+                highOpen = true;
+            } else {
+                tLow = tRight;
+                tHigh = tLeft;
+                lowOpen = true;
+            }
+            if (tLow < 0) {
+                tLow = 0;
+                lowOpen = false;
+            }
+            if (tHigh > 1) {
+                tHigh = 1;
+                highOpen = false;
+            }
+            if (tLow > tHigh || (tLow == tHigh && (lowOpen || highOpen)))
+                continue;
         }
-        const int top = std::max(firstIndex(std::min(vA, vB), half), 0);
-        const int bottom = std::min(lastIndex(std::max(vA, vB), half), height_ - 1);
+        double vMin = v0 + tLow * dv;
+        double vMax = v0 + tHigh * dv;
+        bool maxOpen = highOpen;
+        if (dv < 0) {
+            std::swap(vMin, vMax);
+            maxOpen = lowOpen;
+        } else if (dv == 0) {
+            maxOpen = false;
+        }
+        // Rows whose window [row - half + 0.5, row + half + 0.5) meets [vMin, vMax].
+        const double topEdge = vMax + half - 0.5;
+        const int top = std::max(firstIndex(vMin, half), 0);
+        const int bottom = std::min(maxOpen ? int(std::ceil(topEdge)) - 1 : int(std::floor(topEdge)),
+                                    height_ - 1);
         if (top <= bottom)
             addSpan(column, top, bottom);
     }

@@ -1,0 +1,16 @@
+#include "surface/Presentation.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    // The tests never need a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    testing::InitGoogleTest(&argc, argv);
+    int toolkitArgc = 1;
+    QApplication application(toolkitArgc, argv);
+    Presentation::useProgramStyle();
+    return RUN_ALL_TESTS();
+}
