@@ -1,0 +1,71 @@
+#include "surface/PainterSurface.h"
+
+#include "surface/Presentation.h"
+
+#include <algorithm>
+#include <cmath>
+
+PainterSurface::PainterSurface(float clientWidthTwips, float clientHeightTwips,
+                               double pixelsPerTwip)
+    : Surface(clientWidthTwips, clientHeightTwips)
+    , pixelsPerTwip_(pixelsPerTwip)
+    , image_(std::max(1, int(std::lround(clientWidthTwips * pixelsPerTwip))),
+             std::max(1, int(std::lround(clientHeightTwips * pixelsPerTwip))), QImage::Format_RGB32)
+{
+    image_.fill(Qt::white);
+    painter_.begin(&image_);
+}
+
+const QImage& PainterSurface::image()
+{
+    painter_.end();
+    painter_.begin(&image_);
+    return image_;
+}
+
+QPointF PainterSurface::toPixels(float x, float y) const
+{
+    return { double(x) * image_.width() / scaleWidth(), double(y) * image_.height() / scaleHeight() };
+}
+
+QPen PainterSurface::pen(Colour colour) const
+{
+    const int width = std::max(1, int(std::lround(std::clamp(lineWidth(), 1, 100) * 15 * pixelsPerTwip_)));
+    return QPen(QColor::fromRgb(colourToRgb(colour)), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+void PainterSurface::drawLine(float x1, float y1, float x2, float y2, Colour colour, bool)
+{
+    painter_.setPen(pen(colour));
+    const QPointF from = toPixels(x1, y1);
+    const QPointF to = toPixels(x2, y2);
+    if (from == to)
+        painter_.drawPoint(from);
+    else
+        painter_.drawLine(from, to);
+}
+
+void PainterSurface::drawBox(float x1, float y1, float x2, float y2, Colour colour)
+{
+    painter_.setPen(pen(colour));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized());
+}
+
+void PainterSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colour colour)
+{
+    const QPointF a = toPixels(x1, y1);
+    const QPointF b = toPixels(x2, y2);
+    const QPoint topLeft(int(std::floor(std::min(a.x(), b.x()))), int(std::floor(std::min(a.y(), b.y()))));
+    const QPoint bottomRight(int(std::floor(std::max(a.x(), b.x()))), int(std::floor(std::max(a.y(), b.y()))));
+    painter_.fillRect(QRect(topLeft, bottomRight), QColor::fromRgb(colourToRgb(colour)));
+}
+
+void PainterSurface::drawText(float x, float y, const std::string& text)
+{
+    painter_.setFont(Presentation::font(Presentation::sansFamily(), fontSize(), fontBold(), pixelsPerTwip_));
+    painter_.setPen(QColor::fromRgb(colourToRgb(foreColour())));
+    const QPointF topLeft = toPixels(x, y);
+    painter_.drawText(QRectF(topLeft, QSizeF(image_.width() * 4.0, image_.height() * 4.0)),
+                      Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, QString::fromStdString(text));
+}
