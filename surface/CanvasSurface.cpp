@@ -50,12 +50,17 @@ void CanvasSurface::scaleChanged()
 
 void CanvasSurface::addSegment(float x1, float y1, float x2, float y2, Colour colour)
 {
-    const int pen = penPixels(lineWidth());
-    if (!rasteriser_.empty() && (colour != pendingColour_ || pen != pendingPen_))
+    if (lineWidth() != penLineWidth_) {
+        penLineWidth_ = lineWidth();
+        pen_ = penPixels(penLineWidth_);
+    }
+    const int pen = pen_;
+    if (colour != pendingColour_ || pen != rasteriser_.pen()) {
         flush();
-    pendingColour_ = colour;
-    pendingPen_ = pen;
-    rasteriser_.addSegment(toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2), pen);
+        pendingColour_ = colour;
+        rasteriser_.setPen(pen);
+    }
+    rasteriser_.addSegment(toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2));
 }
 
 void CanvasSurface::flush()

@@ -53,7 +53,8 @@ private:
     QImage image_;
     SpanRasteriser rasteriser_;
     Colour pendingColour_ = 0;
-    int pendingPen_ = 0;
+    int penLineWidth_ = 0; // the line width pen_ was worked out for
+    int pen_ = 1;
     OpLog* log_ = nullptr;
     std::function<void()> changed_;
 };

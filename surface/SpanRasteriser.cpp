@@ -1,6 +1,7 @@
 #include "surface/SpanRasteriser.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace {
@@ -23,17 +24,37 @@ void SpanRasteriser::resize(int width, int height)
 {
     width_ = std::max(0, width);
     height_ = std::max(0, height);
-    openTop_.assign(std::size_t(width_), 1);
-    openBottom_.assign(std::size_t(width_), 0);
+    first_ = 1;
+    last_ = 0;
     closed_.clear();
-    touchedFirst_ = 1;
-    touchedLast_ = 0;
+    setPen(pen_);
+}
+
+void SpanRasteriser::setPen(int penWidth)
+{
+    assert(empty());
+    pen_ = std::max(penWidth, 1);
+    // An odd pen 2k + 1 covers the one-pixel columns c - k .. c + k of [c', c' + 1);
+    // an even pen 2k covers c - k .. c + k - 1 of [c' + 0.5, c' + 1.5).
+    const int k = pen_ / 2;
+    if (pen_ % 2) {
+        reachLeft_ = reachRight_ = k;
+        columnOffset_ = 0;
+    } else {
+        reachLeft_ = k - 1;
+        reachRight_ = k;
+        columnOffset_ = 0.5;
+    }
+    margin_ = pen_ + 1;
+    openTop_.assign(std::size_t(width_ + 2 * margin_), 1);
+    openBottom_.assign(std::size_t(width_ + 2 * margin_), 0);
 }
 
 void SpanRasteriser::addSpan(int column, int top, int bottom)
 {
-    int& openTop = openTop_[std::size_t(column)];
-    int& openBottom = openBottom_[std::size_t(column)];
+    const auto index = std::size_t(column + margin_);
+    int& openTop = openTop_[index];
+    int& openBottom = openBottom_[index];
     if (openTop > openBottom) {
         openTop = top;
         openBottom = bottom;
@@ -46,14 +67,14 @@ void SpanRasteriser::addSpan(int column, int top, int bottom)
         openBottom = bottom;
     }
     if (empty()) {
-        touchedFirst_ = touchedLast_ = column;
+        first_ = last_ = column;
     } else {
-        touchedFirst_ = std::min(touchedFirst_, column);
-        touchedLast_ = std::max(touchedLast_, column);
+        first_ = std::min(first_, column);
+        last_ = std::max(last_, column);
     }
 }
 
-void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1, int penWidth)
+void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1)
 {
     if (!std::isfinite(u0) || !std::isfinite(v0) || !std::isfinite(u1) || !std::isfinite(v1))
         return;
@@ -61,20 +82,22 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1, int 
     v0 = clampCoordinate(v0);
     u1 = clampCoordinate(u1);
     v1 = clampCoordinate(v1);
-    const double half = std::max(penWidth, 1) * 0.5;
+    const double half = pen_ * 0.5;
     const double du = u1 - u0;
     const double dv = v1 - v0;
 
-    const int columnFirst = std::max(firstIndex(std::min(u0, u1), half), 0);
-    const int columnLast = std::min(lastIndex(std::max(u0, u1), half), width_ - 1);
+    // One-pixel columns that can widen into the canvas.
+    const int columnFirst = std::max(int(std::floor(std::min(u0, u1) - columnOffset_)), -reachRight_);
+    const int columnLast = std::min(int(std::floor(std::max(u0, u1) - columnOffset_)),
+                                    width_ - 1 + reachLeft_);
     for (int column = columnFirst; column <= columnLast; ++column) {
-        // The part of the segment whose pen square reaches this column's centre: the
-        // points with u in [column - half + 0.5, column + half + 0.5), the right end open.
+        // The part of the segment with u in [left, left + 1), the right end open.
+        const double left = column + columnOffset_;
         double tLow = 0, tHigh = 1;
         bool lowOpen = false, highOpen = false;
         if (du != 0) {
-            const double tLeft = (column - half + 0.5 - u0) / du;
-            const double tRight = (column + half + 0.5 - u0) / du;
+            const double tLeft = (left - u0) / du;
+            const double tRight = (left + 1 - u0) / du;
             if (du > 0) {
                 tLow = tLeft;
                 tHigh = tRight;
@@ -104,10 +127,10 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1, int 
         } else if (dv == 0) {
             maxOpen = false;
         }
-        // Rows whose window [row - half + 0.5, row + half + 0.5) meets [vMin, vMax].
-        const double topEdge = vMax + half - 0.5;
+        // Rows whose window [row - half + 0.5, row + half + 0.5) meets that part.
+        const double bottomEdge = vMax + half - 0.5;
         const int top = std::max(firstIndex(vMin, half), 0);
-        const int bottom = std::min(maxOpen ? int(std::ceil(topEdge)) - 1 : int(std::floor(topEdge)),
+        const int bottom = std::min(maxOpen ? int(std::ceil(bottomEdge)) - 1 : int(std::floor(bottomEdge)),
                                     height_ - 1);
         if (top <= bottom)
             addSpan(column, top, bottom);
@@ -116,24 +139,48 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1, int 
 
 void SpanRasteriser::fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, std::uint32_t value)
 {
+    if (empty())
+        return;
     auto paint = [&](int column, int top, int bottom) {
         std::uint32_t* p = pixels + top * pixelsPerLine + column;
         for (int row = top; row <= bottom; ++row, p += pixelsPerLine)
             *p = value;
     };
-    for (const Span& span : closed_)
-        paint(span.column, span.top, span.bottom);
-    for (int column = touchedFirst_; column <= touchedLast_; ++column) {
-        int& top = openTop_[std::size_t(column)];
-        int& bottom = openBottom_[std::size_t(column)];
-        if (top <= bottom)
-            paint(column, top, bottom);
-        top = 1;
-        bottom = 0;
+    // Each column takes the spans of the one-pixel columns its pen reaches; sorted by top
+    // and merged, so every pixel is written once.
+    const auto isOpen = [&](int column) {
+        return openTop_[std::size_t(column + margin_)] <= openBottom_[std::size_t(column + margin_)];
+    };
+    std::sort(closed_.begin(), closed_.end(), [](const Span& a, const Span& b) { return a.column < b.column; });
+    std::size_t closedFrom = 0; // first closed span that can still reach a column to come
+    std::vector<Span>& spans = widened_;
+    for (int column = std::max(first_ - reachLeft_, 0); column <= std::min(last_ + reachRight_, width_ - 1);
+         ++column) {
+        spans.clear();
+        for (int source = std::max(column - reachRight_, first_); source <= std::min(column + reachLeft_, last_);
+             ++source)
+            if (isOpen(source))
+                spans.push_back({ column, openTop_[std::size_t(source + margin_)],
+                                  openBottom_[std::size_t(source + margin_)] });
+        while (closedFrom < closed_.size() && closed_[closedFrom].column < column - reachRight_)
+            ++closedFrom;
+        for (std::size_t i = closedFrom; i < closed_.size() && closed_[i].column <= column + reachLeft_; ++i)
+            spans.push_back({ column, closed_[i].top, closed_[i].bottom });
+        std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.top < b.top; });
+        for (std::size_t i = 0; i < spans.size();) {
+            Span merged = spans[i++];
+            while (i < spans.size() && spans[i].top <= merged.bottom + 1)
+                merged.bottom = std::max(merged.bottom, spans[i++].bottom);
+            paint(column, merged.top, merged.bottom);
+        }
+    }
+    for (int column = first_; column <= last_; ++column) {
+        openTop_[std::size_t(column + margin_)] = 1;
+        openBottom_[std::size_t(column + margin_)] = 0;
     }
     closed_.clear();
-    touchedFirst_ = 1;
-    touchedLast_ = 0;
+    first_ = 1;
+    last_ = 0;
 }
 
 void SpanRasteriser::fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, int width,

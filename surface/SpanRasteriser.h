@@ -7,24 +7,32 @@
 // of the demonstrations: tens of thousands of near-vertical strokes, each covering a
 // band that the next hundred strokes cover again.
 //
-// Each segment is cut into the pixel columns its stroke touches; in every column it
-// covers one vertical span of pixels. Consecutive segments of a trace overlap, so a
-// column's new span is merged into the span it already holds, and the visible result
-// of many segments in a column costs a single span fill.
+// A segment is first cut into one-pixel-wide columns, in each of which it covers one
+// vertical span (already widened by the pen); consecutive segments of a trace overlap,
+// so a column's new span merges into the one it holds and a column costs one span
+// however many strokes cross it. When the run is painted, each column's spans are
+// widened sideways to the pen width and filled. The work per segment is therefore that
+// of a one-pixel pen, whatever the pen width.
 //
-// Pixel convention (the same as an aliased QPainter pen): the pixel (c, r) has its
-// centre at (c + 0.5, r + 0.5) and is covered when the pen square, of side penWidth
-// centred on a point of the segment and shifted by half a pixel, contains that centre.
-// A one-pixel pen therefore lights pixel (floor(u), floor(v)) for a point (u, v).
+// Pixel convention (the same as an aliased QPainter pen): the pixel (c, r) is covered
+// when a point of the segment lies in [c - half + 0.5, c + half + 0.5) across and
+// [r - half + 0.5, r + half + 0.5) down, half being half the pen width: the pen square
+// swept along the segment. A one-pixel pen lights pixel (floor(u), floor(v)) for a
+// point (u, v), and a vertical or horizontal segment is exactly as wide as the pen.
 class SpanRasteriser {
 public:
     void resize(int width, int height);
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // Adds a segment in device pixels; penWidth is a whole number of pixels (>= 1).
-    void addSegment(double u0, double v0, double u1, double v1, int penWidth);
-    bool empty() const { return touchedFirst_ > touchedLast_; }
+    // The pen of the segments to come, a whole number of pixels (>= 1). A run of
+    // segments shares one pen: changing it paints nothing but must follow a fill.
+    void setPen(int penWidth);
+    int pen() const { return pen_; }
+
+    // Adds a segment in device pixels.
+    void addSegment(double u0, double v0, double u1, double v1);
+    bool empty() const { return first_ > last_; }
 
     // Paints every span collected since the last fill into a 32-bit pixel buffer of
     // width() by height() pixels, then starts afresh.
@@ -43,9 +51,17 @@ private:
 
     int width_ = 0;
     int height_ = 0;
-    std::vector<int> openTop_;    // per column: the span still growing, top > bottom when none
+    int pen_ = 1;
+    int reachLeft_ = 0;    // a one-pixel column widens to the pen: this many columns left
+    int reachRight_ = 0;   // ... and this many right
+    double columnOffset_ = 0; // one-pixel column c holds u in [c + offset, c + offset + 1)
+    int margin_ = 0;       // columns kept beyond each side of the canvas
+    // Per one-pixel column (index column + margin_): the span still growing, top > bottom
+    // when none; spans it replaced are kept in closed_.
+    std::vector<int> openTop_;
     std::vector<int> openBottom_;
-    std::vector<Span> closed_;    // spans that a later, separate span of the column replaced
-    int touchedFirst_ = 1;
-    int touchedLast_ = 0;
+    std::vector<Span> closed_;
+    std::vector<Span> widened_; // scratch for fill()
+    int first_ = 1;         // range of one-pixel columns holding spans
+    int last_ = 0;
 };

@@ -56,7 +56,8 @@ TEST_P(SpanRasteriserSegment, LightsExactlyThePenSquareSweep)
 {
     const SegmentCase& c = GetParam();
     Canvas canvas(20, 20);
-    canvas.rasteriser.addSegment(c.u0, c.v0, c.u1, c.v1, c.pen);
+    canvas.rasteriser.setPen(c.pen);
+    canvas.rasteriser.addSegment(c.u0, c.v0, c.u1, c.v1);
     canvas.paint();
     EXPECT_EQ(canvas.inked(), c.expected) << c.what;
 }
@@ -80,6 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         SegmentCase { "clipped at the top-left corner", -10, -10, 2.5, 2.5, 1,
                       { { 0, 0 }, { 1, 1 }, { 2, 2 } } },
         SegmentCase { "clipped at the bottom-right edge", 19.5, 10, 19.5, 40, 3, block(18, 9, 19, 19) },
+        SegmentCase { "just left of the canvas, widened into it", -0.5, 5, -0.5, 10, 3, block(0, 4, 0, 11) },
         SegmentCase { "wholly outside", -5, -5, -5, 30, 3, {} },
         SegmentCase { "not a number", std::nan(""), 1, 5, 5, 1, {} },
         SegmentCase { "infinitely far", -std::numeric_limits<double>::infinity(), 1, 5, 1, 1, {} },
@@ -88,9 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApart)
 {
     Canvas canvas(10, 20);
-    canvas.rasteriser.addSegment(5, 0, 5, 3, 1);
-    canvas.rasteriser.addSegment(5, 10, 5, 12, 1);
-    canvas.rasteriser.addSegment(5, 2, 5, 1, 1); // touches the first span again
+    canvas.rasteriser.addSegment(5, 0, 5, 3);
+    canvas.rasteriser.addSegment(5, 10, 5, 12);
+    canvas.rasteriser.addSegment(5, 2, 5, 1); // touches the first span again
     canvas.paint();
     auto expected = block(5, 0, 5, 3);
     expected.merge(block(5, 10, 5, 12));
@@ -106,20 +108,38 @@ TEST(SpanRasteriser, DenseZigzagFillsItsBandOnce)
         const double u1 = 5 + (i + 1) / 128.0;
         const double v0 = (i % 2) ? 30.0 : 10.0;
         const double v1 = (i % 2) ? 10.0 : 30.0;
-        canvas.rasteriser.addSegment(u0, v0, u1, v1, 1);
+        canvas.rasteriser.addSegment(u0, v0, u1, v1);
     }
     canvas.paint();
     EXPECT_EQ(canvas.inked(), block(5, 10, 24, 30));
     EXPECT_TRUE(canvas.rasteriser.empty());
 }
 
+TEST(SpanRasteriser, DenseZigzagWithAWidePenWidensTheBandByThePen)
+{
+    for (int pen : { 2, 3, 6 }) {
+        Canvas canvas(60, 60);
+        canvas.rasteriser.setPen(pen);
+        for (int i = 0; i < 20 * 64 - 1; ++i)
+            canvas.rasteriser.addSegment(20 + i / 64.0, (i % 2) ? 40.0 : 20.0, 20 + (i + 1) / 64.0,
+                                         (i % 2) ? 20.0 : 40.0);
+        canvas.paint();
+        // The band is u 20 .. 39.98, v 20 .. 40; the pen square reaches half a pen
+        // beyond it, pixel centres counted as half a pixel in from the corner.
+        const double half = pen / 2.0;
+        const auto first = [&](double low) { return int(std::floor(low - half - 0.5)) + 1; };
+        const auto last = [&](double high) { return int(std::floor(high + half - 0.5)); };
+        EXPECT_EQ(canvas.inked(), block(first(20), first(20), last(20 + 1279 / 64.0), last(40))) << pen;
+    }
+}
+
 TEST(SpanRasteriser, StartsAfreshAfterEachFill)
 {
     Canvas canvas(10, 10);
-    canvas.rasteriser.addSegment(1, 1, 1, 1, 1);
+    canvas.rasteriser.addSegment(1, 1, 1, 1);
     canvas.paint();
     std::fill(canvas.pixels.begin(), canvas.pixels.end(), 0);
-    canvas.rasteriser.addSegment(8, 8, 8, 8, 1);
+    canvas.rasteriser.addSegment(8, 8, 8, 8);
     canvas.paint();
     EXPECT_EQ(canvas.inked(), block(8, 8, 8, 8));
 }

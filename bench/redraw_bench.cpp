@@ -1,0 +1,136 @@
+// How long the windows take to redraw, on the canvas and the straightforward way.
+//
+// Every redraw goes into a canvas of 2400 x 1800 device pixels (a 12000 x 9000-twip window
+// on a 4K projector or a HiDPI laptop). Each scene is drawn by the program's canvas and by
+// one QPainter call per operation; the summary at the end gives the medians and their ratio.
+
+#include "app/OpeningArtwork.h"
+#include "app/frmOpening.h"
+#include "app/modMain.h"
+#include "surface/CanvasSurface.h"
+#include "surface/PainterSurface.h"
+#include "surface/Presentation.h"
+#include "surface/Program.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double pixelsPerTwip = 2400.0 / 12000.0;
+
+struct Scene {
+    std::string name;
+    std::function<void()> prepare; // settings, as the window's option buttons leave them
+    std::function<void(Surface&)> draw;
+};
+
+std::vector<Scene> scenes()
+{
+    using namespace modMain;
+    return {
+        { "menu artwork", [] { PanelBackColour = 0xCFCFCF; },
+          [](Surface& s) {
+              DrawOpeningWaveform(s);
+              DrawOpeningSpectrum(s);
+              DrawOpeningEnvelope(s);
+          } },
+    };
+}
+
+void startFresh(const Scene& scene)
+{
+    modMain::ClearSharedState();
+    modMain::InitSharedState();
+    scene.prepare();
+}
+
+void canvasRedraw(benchmark::State& state, const Scene& scene)
+{
+    startFresh(scene);
+    CanvasSurface canvas(12000, 9000, pixelsPerTwip);
+    for (auto _ : state) {
+        scene.draw(canvas);
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+}
+
+void painterRedraw(benchmark::State& state, const Scene& scene)
+{
+    startFresh(scene);
+    PainterSurface painter(12000, 9000, pixelsPerTwip);
+    for (auto _ : state) {
+        scene.draw(painter);
+        benchmark::DoNotOptimize(painter.image().constBits());
+    }
+}
+
+// Collects the medians to print the summary table.
+class SummaryReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> medians; // milliseconds
+};
+
+double startUpMilliseconds()
+{
+    QElapsedTimer timer;
+    timer.start();
+    auto* opening = new frmOpening;
+    opening->showWindow();
+    opening->repaint();
+    const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+    opening->release();
+    return elapsed;
+}
+
+}
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QElapsedTimer toolkitTimer;
+    toolkitTimer.start();
+    int toolkitArgc = 1;
+    QApplication application(toolkitArgc, argv);
+    Presentation::useProgramStyle();
+    const double toolkitMs = double(toolkitTimer.nsecsElapsed()) / 1e6;
+    const double menuMs = startUpMilliseconds();
+
+    const auto all = scenes();
+    for (const Scene& scene : all) {
+        benchmark::RegisterBenchmark(("canvas/" + scene.name).c_str(), canvasRedraw, scene)
+            ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark(("painter/" + scene.name).c_str(), painterRedraw, scene)
+            ->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true)->Iterations(3);
+    }
+    benchmark::Initialize(&argc, argv);
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    std::printf("\n%-28s %12s %14s %8s\n", "redraw at 2400 x 1800", "canvas (ms)", "QPainter (ms)", "ratio");
+    for (const Scene& scene : all) {
+        const double canvas = reporter.medians["canvas/" + scene.name];
+        const double painter = reporter.medians["painter/" + scene.name];
+        if (canvas > 0 && painter > 0)
+            std::printf("%-28s %12.2f %14.2f %7.1fx\n", scene.name.c_str(), canvas, painter, painter / canvas);
+    }
+    std::printf("\nstart-up: toolkit %.0f ms, menu window loaded and painted %.0f ms, total %.0f ms\n",
+                toolkitMs, menuMs, toolkitMs + menuMs);
+    benchmark::Shutdown();
+    return 0;
+}
