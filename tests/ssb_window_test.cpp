@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
 #include <QGroupBox>
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -314,6 +316,34 @@ TEST_F(SsbWindowTest, ClosingTheWindowLeavesNoWindowOpen)
     Form& form = open();
     form.closeByUser();
     EXPECT_TRUE(Form::loadedForms().empty());
+}
+
+}
+
+namespace {
+
+void pressKey(QWidget* widget, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+TEST_F(SsbWindowTest, ArrowKeysChooseWithinOneFrame)
+{
+    Form& form = open();
+    form.activateWindow();
+    QWidget* audio1000 = form.control("optAudio1000");
+    audio1000->setFocus();
+    for (int i = 0; i < 20 && QApplication::focusWidget() != audio1000; ++i)
+        QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), audio1000);
+    pressKey(audio1000, Qt::Key_Down);
+    EXPECT_EQ(checkedIn(form, "fraAudioFrequency"), "optAudio2000");
+    EXPECT_EQ(AudioKHz, 2.0f);
+    EXPECT_EQ(checkedIn(form, "fraMode"), "optDouble");
+    EXPECT_EQ(SsbMode, 2);
 }
 
 }
