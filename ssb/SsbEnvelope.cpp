@@ -1,0 +1,75 @@
+#include "ssb/SsbPlots.h"
+
+#include "app/modMain.h"
+#include "surface/Surface.h"
+
+#include <cmath>
+
+using namespace modMain;
+
+namespace {
+
+// A level in dB as an amplitude factor.
+double Gain(double levelDb)
+{
+    return std::pow(10.0, levelDb / 20.0);
+}
+
+// The sine of a component of frequency f (kHz) at time t (ms).
+double Component(double t, double f)
+{
+    return std::sin(2.0 * t * double(Pi) * f);
+}
+
+}
+
+void DrawSsbEnvelope(Surface& surface)
+{
+    PanelLeft = 6500;
+    PanelWidth = 5000;
+    PanelBottom = 5400;
+    PanelHeight = 4800;
+    surface.setLineWidth(1);
+
+    surface.fillBox(float(PanelLeft - 100), 500, float(PanelLeft + double(PanelWidth) + 100), 5500,
+                    SsbPanelColour);
+
+    // 40 samples per carrier cycle. The time is counted in single precision, so the
+    // sum runs a little slow and the loop makes 40019 points, the last at t = 1.99998.
+    for (StepTime = 0; StepTime <= 2; StepTime += 0.00005f) {
+        const double t = StepTime;
+        WorkX = float(PanelLeft + t * PanelWidth / 2.0);
+        if (SsbMode == 2) {
+            // Carrier and both sidebands; each full sideband is half the full carrier.
+            WorkA = float(Component(t, 500.0 + AudioKHz));
+            WorkAngle = float(Gain(SidebandLevel) * Component(t, 500.0 - AudioKHz));
+            WorkB = float(2.0 * Gain(CarrierLevel) * Component(t, 500.0));
+            WorkY = float(PanelBottom - PanelHeight * 0.5
+                          - (double(WorkA) + double(WorkAngle) + double(WorkB)) * (PanelHeight * 0.125));
+        } else {
+            // One sideband and the carrier, the sideband 6 dB below the full carrier.
+            // The outline is the same whichever sideband is sent, so both modes draw
+            // the upper one.
+            WorkA = float(0.5 * Component(t, 500.0 + AudioKHz));
+            WorkB = float(0.5 * Gain(CarrierLevel + 6.0) * Component(t, 500.0));
+            WorkY = float(PanelBottom - PanelHeight * 0.5
+                          - (double(WorkA) + double(WorkB)) * (PanelHeight * 0.25));
+        }
+        if (WorkY < PanelBottom - PanelHeight - 100)
+            WorkY = float(PanelBottom - PanelHeight - 100);
+        if (WorkY > PanelBottom + 100)
+            WorkY = float(PanelBottom + 100);
+        surface.tracePoint(StepTime == 0, WorkX, WorkY, TraceColour);
+    }
+
+    const struct {
+        const char* text;
+        float x, y;
+    } labels[] = { { "0", 6500, 5600 }, { ".5", 9000, 5600 }, { "ms", 8940, 5800 }, { "1", 11500, 5600 } };
+    for (const auto& label : labels) {
+        surface.setCurrentX(label.x);
+        surface.setCurrentY(label.y);
+        surface.print(label.text);
+    }
+    surface.setLineWidth(1);
+}

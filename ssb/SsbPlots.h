@@ -1,0 +1,25 @@
+#pragma once
+
+#include "surface/Colour.h"
+
+class Surface;
+
+// The two panels of the SSB window, drawn from the shared settings (AudioKHz, SsbMode,
+// CarrierLevel, SidebandLevel) every time one of them changes: the transmitted
+// waveform on the right, then the line spectrum on the left with its dB scale.
+
+inline constexpr Colour SsbPanelColour = 0x575757;      // dark grey behind each plot
+inline constexpr Colour SsbGridColour = 0x88AA88;       // grey-green grid
+inline constexpr Colour SsbCentreLineColour = 0xDDDDDD; // the carrier's place
+
+// The transmitted signal against time, sampled so densely that its outline shows the
+// envelope. Right-hand panel, x 6400 to 11600.
+void DrawSsbEnvelope(Surface& surface);
+
+// Carrier and sidebands as vertical lines on a 0 to -50 dB grid spanning 5 kHz either
+// side of the carrier; ends by drawing the dB scale. Left-hand panel, x 300 to 5500.
+void DrawSsbSpectrum(Surface& surface);
+
+// The dB labels in a white strip right of the spectrum panel; relies on the panel
+// registers as DrawSsbSpectrum leaves them.
+void DrawSsbLevelScale(Surface& surface);
