@@ -76,6 +76,13 @@ TEST_F(FmWindowTest, OpensWithItsCaptionBoxesAndButtonsAndDrawsNothing)
     EXPECT_EQ(fm.opLog()->ops()[0].kind, DrawOp::Kind::Scale);
 }
 
+TEST_F(FmWindowTest, ClosingThroughTheTitleBarLeavesNoWindow)
+{
+    Form& fm = openFm();
+    fm.closeByUser();
+    EXPECT_TRUE(Form::loadedForms().empty());
+}
+
 struct LabelRow {
     const char* label;
     const char* caption;
