@@ -1,20 +1,127 @@
 #include "fm/frmFMplot.h"
 
+#include "app/ParseEngValue.h"
+#include "app/modMain.h"
+#include "fm/FmInputMessages.h"
+#include "fm/FmSpectrum.h"
+#include "fm/FmSpectrumPlot.h"
+#include "fm/FmState.h"
 #include "surface/Program.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include <cmath>
+
+using namespace modMain;
+using namespace FmState;
+
+namespace {
+constexpr Colour ButtonFace = 0xE0E0E0;
+constexpr double FontPoints = 9.75;
+constexpr float LabelWidth = 3530; // each label ends 70 units left of its text box
+constexpr float LabelHeightTwips = 285;
+constexpr float BoxLeft = 3600;
+constexpr float MaxModIndex = 15;
+
+// The value a text box holds, through the number parser. The parser trims the text it
+// is given; the box itself keeps what was typed.
+void parseBox(const QLineEdit* box, float& value)
+{
+    std::string text = box->text().toStdString();
+    ParseEngValue(text, value);
+}
+}
 
 frmFMplot::frmFMplot()
     : Form("frmFMplot", "Form1", 11880, 8490, Border::TitleBar)
 {
-    cmdExit = addCommandButton("cmdExit", "Exit", 8000, 8000, 1200, 375);
-    setFaceColour(cmdExit, 0xE0E0E0);
+    lblModulatingFrequency = addLabel("lblModulatingFrequency", "Modulating frequency (Hz): ",
+                                      0, 2500, 3530, 285, Align::Right);
+    txtModulatingFrequency = addTextBox("txtModulatingFrequency", "3k", 3600, 2500, 1485, 360);
+    lblPeakDeviation = addLabel("lblPeakDeviation", "Peak deviation (Hz): ", 0, 3000, 3530, 285,
+                                Align::Right);
+    txtPeakDeviation = addTextBox("txtPeakDeviation", "3k", 3600, 3000, 1485, 360);
+    lblPlotWidth = addLabel("lblPlotWidth", "Plot width (Hz): ", 0, 4000, 3530, 285, Align::Right);
+    txtPlotWidth = addTextBox("txtPlotWidth", "25k", 3600, 4000, 1455, 360);
+    lblPlotBottom = addLabel("lblPlotBottom", "Plot bottom: ", 0, 4500, 3530, 285, Align::Right);
+    txtPlotBottom = addTextBox("txtPlotBottom", "-60", 3600, 4500, 1485, 360);
+    cmdDisplay = addCommandButton("cmdDisplay", "Update", 3600, 6000, 1455, 375);
+    cmdExit = addCommandButton("cmdExit", "Exit", 8000, 8000, 1455, 375);
+
+    for (QWidget* control : std::initializer_list<QWidget*> {
+             lblModulatingFrequency, txtModulatingFrequency, lblPeakDeviation, txtPeakDeviation,
+             lblPlotWidth, txtPlotWidth, lblPlotBottom, txtPlotBottom, cmdDisplay, cmdExit })
+        setControlFont(control, FontPoints, true);
+    for (QPushButton* button : { cmdDisplay, cmdExit })
+        setFaceColour(button, ButtonFace);
+    setFocusOrder({ cmdExit, cmdDisplay, txtPlotWidth, txtPlotBottom, txtPeakDeviation,
+                    txtModulatingFrequency });
+
+    connect(cmdDisplay, &QPushButton::clicked, this, &frmFMplot::cmdDisplay_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmFMplot::cmdExit_Click);
 }
 
 void frmFMplot::onLoad()
 {
+    ClearFmState();
     setScaleFromScreen();
+    surface().setFontSize(FontPoints);
+    surface().setFontBold(true);
+
+    placeRow(lblModulatingFrequency, txtModulatingFrequency, 2500);
+    placeRow(lblPeakDeviation, txtPeakDeviation, 3000);
+    placeRow(lblPlotWidth, txtPlotWidth, 4000);
+    placeRow(lblPlotBottom, txtPlotBottom, 4500);
+    moveControl(cmdDisplay, BoxLeft, 6000);
+    moveControl(cmdExit, 8000, 8000);
+
+    cmdExit->setFocus();
+}
+
+// A label and its text box on one row; the label keeps its design height.
+void frmFMplot::placeRow(QLabel* label, QLineEdit* box, float top)
+{
+    moveControl(label, 0, top);
+    const float designHeight
+        = float(LabelHeightTwips * double(surface().scaleHeight()) / surface().clientHeightTwips());
+    resizeControl(label, LabelWidth, designHeight);
+    moveControl(box, BoxLeft, top);
+}
+
+void frmFMplot::readInputs()
+{
+    parseBox(txtModulatingFrequency, ModulatingFrequency);
+    parseBox(txtPeakDeviation, PeakDeviation);
+    parseBox(txtPlotBottom, PlotBottom);
+    PlotBottom = std::fabs(PlotBottom);
+    // A negative width would turn the frequency scale round and put lines outside the
+    // panel; like the plot bottom, only its size counts.
+    parseBox(txtPlotWidth, PanelWidth);
+    PanelWidth = std::fabs(PanelWidth);
+}
+
+void frmFMplot::cmdDisplay_Click()
+{
+    readInputs();
+
+    // A zero modulating frequency, width or bottom leaves the index or a scale undefined.
+    if (const std::string problem = ZeroInputMessage(); !problem.empty()) {
+        messageBox(problem);
+        return;
+    }
+
+    ModIndex = float(double(PeakDeviation) / double(ModulatingFrequency));
+    // The limit holds for negative indices too: the series loses its accuracy the same
+    // way whatever the sign.
+    if (!(std::fabs(ModIndex) <= MaxModIndex)) {
+        messageBox(IndexLimitMessage());
+        return;
+    }
+
+    DrawFmSpectrumFrame(surface());
+    ComputeFmSpectrum(surface());
 }
 
 void frmFMplot::cmdExit_Click()

@@ -2,7 +2,9 @@
 
 #include "surface/Form.h"
 
-// The frequency-modulation demonstration window.
+// The frequency-modulation demonstration window: four typed values (modulating
+// frequency, peak deviation, plot width, plot bottom) and, on Update, the line spectrum
+// they give, drawn from Bessel-function amplitudes. Nothing is drawn until Update.
 class frmFMplot : public Form {
     Q_OBJECT
 public:
@@ -12,7 +14,20 @@ protected:
     void onLoad() override;
 
 private:
+    void cmdDisplay_Click();
     void cmdExit_Click();
 
+    void placeRow(QLabel* label, QLineEdit* box, float top);
+    void readInputs();
+
+    QLabel* lblModulatingFrequency;
+    QLineEdit* txtModulatingFrequency;
+    QLabel* lblPeakDeviation;
+    QLineEdit* txtPeakDeviation;
+    QLabel* lblPlotWidth;
+    QLineEdit* txtPlotWidth;
+    QLabel* lblPlotBottom;
+    QLineEdit* txtPlotBottom;
+    QPushButton* cmdDisplay;
     QPushButton* cmdExit;
 };

@@ -1,0 +1,54 @@
+#include "fm/FmSpectrumPlot.h"
+
+#include "app/NumberText.h"
+#include "app/modMain.h"
+#include "fm/FmState.h"
+#include "surface/Surface.h"
+
+using namespace modMain;
+using namespace FmState;
+
+namespace {
+
+constexpr Colour PanelColour = 0x575757;
+constexpr Colour GridColour = 0x88AA88;
+constexpr Colour StripColour = 0xFFFFFF;
+
+void printAt(Surface& surface, float x, float y, const std::string& text)
+{
+    surface.setCurrentX(x);
+    surface.setCurrentY(y);
+    surface.print(text);
+}
+
+}
+
+void DrawFmSpectrumFrame(Surface& surface)
+{
+    surface.setLineWidth(2);
+    surface.fillBox(6000, 1000, 11000, 7000, PanelColour);
+    surface.setLineWidth(1);
+
+    // Six level divisions, then ten frequency divisions; the outermost lines are the
+    // panel's border.
+    for (WorkY = 1000; WorkY <= 7000; WorkY += 1000)
+        surface.line(6000, WorkY, 11000, WorkY, GridColour);
+    for (WorkX = 6000; WorkX <= 11000; WorkX += 500)
+        surface.line(WorkX, 1000, WorkX, 7000, GridColour);
+
+    // The label strips under and right of the panel.
+    surface.fillBox(5400, 7030, 11990, 7400, StripColour);
+    surface.fillBox(11030, 900, 11990, 7400, StripColour);
+
+    const std::string halfWidth = FormatDouble(double(PanelWidth) * 0.5);
+    printAt(surface, 5800, 7100, "-" + halfWidth);
+    printAt(surface, 8400, 7100, "Fc");
+    printAt(surface, 10700, 7100, "+" + halfWidth);
+
+    // Each level label sits 130 units above the grid line it names.
+    printAt(surface, 11100, 900, "0 dB");
+    for (WorkY = 1; WorkY <= 6; WorkY += 1) {
+        const float level = float(-double(PlotBottom) * (double(WorkY) / 6.0));
+        printAt(surface, 11100, float(double(WorkY) / 6.0 * 6000.0 + 870.0), FormatSingle(level));
+    }
+}

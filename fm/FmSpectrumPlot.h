@@ -1,0 +1,18 @@
+#pragma once
+
+class Surface;
+
+// The FM window's spectrum panel: x 6000 to 11000 spans the plot width (modMain::PanelWidth
+// hertz) centred on the carrier at x 8500; y 1000 is the unmodulated carrier's level and
+// y 7000 the floor, FmState::PlotBottom dB down.
+
+// Repaints the panel, its grid and its frequency and level labels.
+void DrawFmSpectrumFrame(Surface& surface);
+
+// The carrier line for the level in modMain::WorkDb, which is lowered to the floor
+// when it lies beyond it.
+void DrawFmCarrier(Surface& surface);
+
+// The two lines of order FmState::BesselOrder at the level in modMain::WorkDb, or nothing
+// when they fall beyond the panel's edges.
+void DrawFmSidebandPair(Surface& surface);

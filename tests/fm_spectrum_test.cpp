@@ -1,0 +1,203 @@
+#include "app/modMain.h"
+#include "fm/FmSpectrum.h"
+#include "fm/FmState.h"
+#include "surface/RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <vector>
+
+using namespace modMain;
+using namespace FmState;
+
+namespace {
+
+// A run of the spectrum computation as the plot shows it: the level of every drawn line
+// by order (0 for the carrier), read back from the height of its line, and the last
+// order evaluated.
+struct Spectrum {
+    std::map<int, double> levels;
+    int lastOrder = -1;
+    int carrierLines = 0;
+};
+
+// The spacing and width put pair n at 25 n units either side of the carrier, so every
+// order up to 100 stays on the panel and its order can be read from its place.
+constexpr float LineSpacing = 3000;
+constexpr float WideEnough = 600000;
+
+Spectrum runSpectrum(float index, float bottom)
+{
+    ClearSharedState();
+    InitSharedState();
+    ClearFmState();
+    ModIndex = index;
+    PlotBottom = bottom;
+    ModulatingFrequency = LineSpacing;
+    PanelWidth = WideEnough;
+
+    RecordingSurface surface(11880, 8490);
+    surface.setScale(12000, 9000);
+    surface.log().clear();
+    ComputeFmSpectrum(surface);
+    EXPECT_EQ(surface.lineWidth(), 1);
+
+    Spectrum spectrum;
+    const auto& ops = surface.ops();
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        const DrawOp& line = ops[i];
+        EXPECT_EQ(line.kind, DrawOp::Kind::Line);
+        EXPECT_EQ(line.x1, line.x2);
+        EXPECT_EQ(line.y2, 7000);
+        EXPECT_EQ(line.width, 2);
+        EXPECT_EQ(line.colour, 0xFFFFA0u);
+        const double level = (double(line.y1) - 1000.0) / 6000.0 * bottom;
+        if (line.x1 == 8500) {
+            ++spectrum.carrierLines;
+            spectrum.levels[0] = level;
+            continue;
+        }
+        // A pair: the lower sideband, then the upper at the same height.
+        const int order = int(std::lround((8500.0 - line.x1) / 25.0));
+        EXPECT_GT(order, 0);
+        if (i + 1 >= ops.size()) {
+            ADD_FAILURE() << "a lower sideband without its upper one";
+            break;
+        }
+        EXPECT_EQ(ops[i + 1].x1, 8500 + 25.0f * float(order));
+        EXPECT_EQ(ops[i + 1].y1, line.y1);
+        spectrum.levels[order] = level;
+        ++i;
+    }
+    spectrum.lastOrder = int(BesselOrder);
+    return spectrum;
+}
+
+std::vector<int> drawnOrders(const Spectrum& spectrum)
+{
+    std::vector<int> orders;
+    for (const auto& [order, level] : spectrum.levels)
+        if (order > 0)
+            orders.push_back(order);
+    return orders;
+}
+
+std::vector<int> range(int first, int last)
+{
+    std::vector<int> orders;
+    for (int n = first; n <= last; ++n)
+        orders.push_back(n);
+    return orders;
+}
+
+struct LevelCase {
+    float index;
+    float bottom;
+    std::map<int, double> levels; // dB, to two decimals
+    int lastOrder;                // -1: not checked
+    std::vector<int> drawnPairs;  // empty: not checked
+};
+
+void PrintTo(const LevelCase& c, std::ostream* out)
+{
+    *out << "index " << c.index << ", floor " << c.bottom << " dB";
+}
+
+class FmSpectrumLevels : public testing::TestWithParam<LevelCase> {};
+
+TEST_P(FmSpectrumLevels, LinesStandAtTheirLevelsAndTheRunStopsAtTheThirdOrderAtTheFloor)
+{
+    const LevelCase& c = GetParam();
+    const Spectrum spectrum = runSpectrum(c.index, c.bottom);
+    EXPECT_EQ(spectrum.carrierLines, 1);
+    for (const auto& [order, level] : c.levels) {
+        ASSERT_TRUE(spectrum.levels.contains(order)) << "order " << order;
+        EXPECT_NEAR(spectrum.levels.at(order), level, 0.005) << "order " << order;
+    }
+    if (c.lastOrder >= 0)
+        EXPECT_EQ(spectrum.lastOrder, c.lastOrder);
+    if (!c.drawnPairs.empty())
+        EXPECT_EQ(drawnOrders(spectrum), c.drawnPairs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Indices, FmSpectrumLevels,
+    testing::Values(
+        // The default inputs: order 5 is the first at the floor, 5, 6 and 7 make three.
+        LevelCase { 1, 60, { { 0, 2.32 }, { 1, 7.13 }, { 2, 18.79 }, { 3, 34.17 }, { 4, 52.12 } }, 7,
+                    range(1, 4) },
+        // A deeper floor shows order 5.
+        LevelCase { 1, 100, { { 5, 72.05 } }, -1, {} },
+        // Order 2 is weaker than its neighbours; orders up to 10 lie above the floor.
+        LevelCase { 5, 60, { { 0, 15.01 }, { 1, 9.69 }, { 2, 26.64 }, { 3, 8.76 } }, 13, range(1, 10) },
+        // The carrier is beyond the floor: a line of no height, counted as the first of
+        // the three; the count is not reset by the strong orders that follow.
+        LevelCase { 2.405f, 60, { { 0, 60 } }, 8, {} },
+        // The single-precision sum puts the carrier about 1 dB below the exact J0(15).
+        LevelCase { 15, 60, {}, 25, {} },
+        // Only the magnitude of each amplitude is used, so the sign of the index is lost.
+        LevelCase { -1, 60, { { 0, 2.32 }, { 1, 7.13 }, { 2, 18.79 }, { 3, 34.17 }, { 4, 52.12 } }, 7,
+                    range(1, 4) },
+        LevelCase { -5, 60, { { 0, 15.01 }, { 1, 9.69 }, { 2, 26.64 }, { 3, 8.76 } }, 13,
+                    range(1, 10) }));
+
+TEST(FmSpectrum, CarrierAtIndexFifteenComesOutNear38dB)
+{
+    const Spectrum spectrum = runSpectrum(15, 60);
+    EXPECT_NEAR(spectrum.levels.at(0), 37.9, 0.1);
+}
+
+TEST(FmSpectrum, NoDeviationGivesTheWholeCarrierAndNoSidebands)
+{
+    // Every order from 1 has an amplitude of exactly zero: no level, counted at the floor.
+    const Spectrum spectrum = runSpectrum(0, 60);
+    EXPECT_EQ(spectrum.levels.at(0), 0);
+    EXPECT_TRUE(drawnOrders(spectrum).empty());
+    EXPECT_EQ(spectrum.lastOrder, 3);
+}
+
+TEST(FmSpectrum, AmplitudesThatVanishInSinglePrecisionAreNeverDrawn)
+{
+    // At a tiny index the first term of order 4, (5e-13)^4 / 4!, underflows single
+    // precision to zero; orders 1 to 3 still have a (tiny) amplitude and lie above a
+    // floor of 1e10 dB, orders 4, 5 and 6 end the run.
+    const Spectrum spectrum = runSpectrum(1e-12f, 1e10f);
+    EXPECT_EQ(drawnOrders(spectrum), range(1, 3));
+    EXPECT_EQ(spectrum.lastOrder, 6);
+}
+
+TEST(FmSpectrum, OrdersWhoseFactorialFitsSinglePrecisionAreDrawnBelowADeepFloor)
+{
+    // At index 15 orders 33 and 34 lie about 176 and 189 dB down; 34! still fits single
+    // precision, 35! does not.
+    const Spectrum spectrum = runSpectrum(15, 200);
+    EXPECT_EQ(drawnOrders(spectrum), range(1, 34));
+    EXPECT_NEAR(spectrum.levels.at(33), 176, 1);
+    EXPECT_NEAR(spectrum.levels.at(34), 188.7, 1);
+    EXPECT_EQ(spectrum.lastOrder, 37);
+}
+
+TEST(FmSpectrum, OrdersWhoseFactorialOverflowsCountAtTheFloor)
+{
+    // A floor of 1e10 dB would take the run to order 100; from order 35 on n! is beyond
+    // single precision, so 35, 36 and 37 end it without a failure.
+    const Spectrum spectrum = runSpectrum(15, 1e10f);
+    EXPECT_EQ(drawnOrders(spectrum), range(1, 34));
+    EXPECT_EQ(spectrum.lastOrder, 37);
+    for (const auto& [order, level] : spectrum.levels)
+        EXPECT_TRUE(std::isfinite(level)) << order;
+}
+
+TEST(FmSpectrum, StrongOrdersBeyondTheCountStillEndAtOrderHundredAtTheLatest)
+{
+    // A floor just under the carrier's level: only the carrier and the two strongest
+    // orders are drawn at index 1, and nothing from order 3 on.
+    const Spectrum spectrum = runSpectrum(1, 10);
+    EXPECT_EQ(drawnOrders(spectrum), range(1, 1));
+    EXPECT_EQ(spectrum.lastOrder, 4);
+    EXPECT_LE(runSpectrum(15, 1e10f).lastOrder, 100);
+}
+
+}
