@@ -15,6 +15,13 @@ using namespace modMain;
 
 namespace {
 
+// The five settings: audio kHz, depth, clipper, scale, demodulator.
+std::string settings()
+{
+    return FormatSingle(AudioKHz) + ' ' + FormatSingle(ModDepth) + ' ' + std::to_string(ClipperOn) + ' '
+        + std::to_string(YAxisMode) + ' ' + std::to_string(DemodType);
+}
+
 class AmWindowTest : public ProgramTest {
 protected:
     Form& open()
@@ -23,7 +30,7 @@ protected:
         return *Form::loadedForms().back();
     }
 
-    // The operations of one redraw from the log index `first` on, split by panel: the
+    // The operations from the log index `first` on, split at each panel's dark box: the
     // envelope, the spectrum with its level scale, the demodulator output.
     static std::vector<std::vector<std::string>> panels(const Form& form, std::size_t first)
     {
@@ -37,14 +44,6 @@ protected:
                 result.back().push_back(OpLog::format(ops[i]));
         }
         return result;
-    }
-
-    static std::size_t firstPanelBox(const Form& form)
-    {
-        const auto& ops = form.opLog()->ops();
-        return std::size_t(std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
-                               return op.kind == DrawOp::Kind::Fill;
-                           }) - ops.begin());
     }
 
     static void press(Qt::Key key)
@@ -62,10 +61,7 @@ TEST_F(AmWindowTest, LoadsWithTitlesThenDrawsTheDefaultChoices)
     EXPECT_EQ(am.windowTitle(), "AM plots");
     EXPECT_EQ(am.size(), QSize(800, 600));
     EXPECT_TRUE(am.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(ModDepth, 1.0f); // the menu had left 1.2
-    EXPECT_EQ(AudioKHz, 1.0f);
-    EXPECT_EQ(YAxisMode, 1);
-    EXPECT_EQ(DemodType, 0);
+    EXPECT_EQ(settings(), "1 1 0 1 0"); // the menu had left the depth at 1.2
 
     std::ostringstream head;
     am.opLog()->write(head);
@@ -74,119 +70,92 @@ TEST_F(AmWindowTest, LoadsWithTitlesThenDrawsTheDefaultChoices)
                                        "text 4300 100 bold 9.75 \"Transmitted signal spectrum\"\n"
                                        "text 8300 100 bold 9.75 \"Envelope demodulator output\"\n"
                                        "fill 300 500 3700 5500 575757\n"));
-    const auto drawn = panels(am, firstPanelBox(am));
+    const auto drawn = panels(am, 0); // drawn once
     ASSERT_EQ(drawn.size(), 3u);
     EXPECT_EQ(drawn[1].front(), "fill 4100 500 7300 5500 575757");
     EXPECT_EQ(drawn[2].front(), "fill 8000 500 11600 5500 575757");
-    EXPECT_NE(std::find(drawn[1].begin(), drawn[1].end(), "line 5400 2994.301 5400 5400 A0FFFF 3"),
-              drawn[1].end());
+    EXPECT_EQ(std::count(drawn[1].begin(), drawn[1].end(), "line 5400 2994.301 5400 5400 A0FFFF 3"), 1);
 }
 
-TEST_F(AmWindowTest, ControlsAsDesigned)
+TEST_F(AmWindowTest, FramesHoldTheirOptionButtonsAsDesigned)
 {
     Form& am = open();
-    // Twips at 15 a pixel; option buttons relative to their frames.
+    // In pixels of 15 twips; option buttons at left 120 and 300 apart in their frames.
     const struct {
-        const char* name;
-        const char* caption;
         const char* frame;
         QRect geometry;
-        bool selected;
-    } controls[] = {
-        { "fraAudioFrequency", "Audio frequency", "frmAMplot", { 20, 413, 153, 92 }, false },
-        { "optAudio1000", "1000 Hz", "fraAudioFrequency", { 8, 20, 100, 20 }, true },
-        { "optAudio3000", "3000 Hz", "fraAudioFrequency", { 8, 60, 100, 20 }, false },
-        { "fraModulationPercent", "Modulation", "frmAMplot", { 183, 413, 113, 167 }, false },
-        { "optModulation0", "None", "fraModulationPercent", { 8, 20, 100, 20 }, false },
-        { "optModulation100", "100%", "fraModulationPercent", { 8, 100, 100, 20 }, true },
-        { "optModulation140", "140%", "fraModulationPercent", { 8, 140, 100, 20 }, false },
-        { "fraYaxis", "Y-axis ", "frmAMplot", { 333, 413, 153, 73 }, false },
-        { "optLinear", "Linear (volts)", "fraYaxis", { 8, 20, 120, 20 }, true },
-        { "optLog", "Log (decibels)", "fraYaxis", { 8, 40, 120, 20 }, false },
-        { "fraClipper", "Modulation clipper", "frmAMplot", { 20, 507, 153, 73 }, false },
-        { "optClipperOff", "Off", "fraClipper", { 8, 20, 100, 20 }, true },
-        { "optClipperOn", "On", "fraClipper", { 8, 40, 100, 20 }, false },
-        { "fraDemodulator", "Demodulator type", "frmAMplot", { 533, 413, 161, 73 }, false },
-        { "Option1", "Ideal", "fraDemodulator", { 8, 20, 120, 20 }, true },
-        { "Option2", "Diode", "fraDemodulator", { 8, 40, 120, 20 }, false },
+        int optionWidth;
+        std::vector<QString> options;
+        const char* selected;
+    } frames[] = {
+        { "fraAudioFrequency", { 20, 413, 153, 92 }, 100, { "optAudio1000", "optAudio2000", "optAudio3000" },
+          "optAudio1000" },
+        { "fraModulationPercent", { 183, 413, 113, 167 }, 100,
+          { "optModulation0", "optModulation10", "optModulation25", "optModulation50", "optModulation100",
+            "optModulation120", "optModulation140" },
+          "optModulation100" },
+        { "fraYaxis", { 333, 413, 153, 73 }, 120, { "optLinear", "optLog" }, "optLinear" },
+        { "fraClipper", { 20, 507, 153, 73 }, 100, { "optClipperOff", "optClipperOn" }, "optClipperOff" },
+        { "fraDemodulator", { 533, 413, 161, 73 }, 120, { "Option1", "Option2" }, "Option1" },
     };
-    for (const auto& c : controls) {
-        SCOPED_TRACE(c.name);
-        QWidget* control = am.control(c.name);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->parentWidget()->objectName(), c.frame);
-        EXPECT_EQ(control->geometry(), c.geometry);
-        if (auto* option = qobject_cast<QRadioButton*>(control)) {
-            EXPECT_EQ(option->text(), c.caption);
-            EXPECT_EQ(option->isChecked(), c.selected);
-            EXPECT_FALSE(option->font().bold());
-        } else {
-            EXPECT_EQ(qobject_cast<QGroupBox*>(control)->title(), c.caption);
-            EXPECT_TRUE(control->font().bold());
+    for (const auto& f : frames) {
+        QWidget* frame = am.control(f.frame);
+        ASSERT_NE(frame, nullptr) << f.frame;
+        EXPECT_EQ(frame->geometry(), f.geometry) << f.frame;
+        EXPECT_TRUE(frame->font().bold());
+        const auto options = frame->findChildren<QRadioButton*>();
+        ASSERT_EQ(options.size(), qsizetype(f.options.size())) << f.frame;
+        for (int i = 0; i < options.size(); ++i) {
+            EXPECT_EQ(options[i]->objectName(), f.options[std::size_t(i)]);
+            EXPECT_EQ(options[i]->geometry(), QRect(8, 20 * (i + 1), f.optionWidth, 20));
+            EXPECT_EQ(options[i]->isChecked(), options[i]->objectName() == f.selected);
+            EXPECT_FALSE(options[i]->font().bold());
         }
     }
+    EXPECT_EQ(qobject_cast<QGroupBox*>(am.control("fraYaxis"))->title(), "Y-axis ");
     EXPECT_EQ(am.control("cmdExit")->geometry(), QRect(533, 533, 80, 25));
-}
-
-TEST_F(AmWindowTest, ExitFontFollowsTheScreenWidth)
-{
-    for (const auto& [width, points] : { std::pair { 12000.0f, 9.6000003814697266 },
-                                         std::pair { 15360.0f, 12.288000106811523 } }) {
-        closeAll();
-        Presentation::setScreenTwips(width, width * 0.75f);
-        Form& am = open();
-        EXPECT_EQ(am.control("cmdExit")->property("tavinelPoints").toDouble(), points);
-    }
+    EXPECT_EQ(am.control("cmdExit")->property("tavinelPoints").toDouble(), 9.6000003814697266);
 }
 
 struct Choice {
     const char* button;
-    double (*setting)();
-    double value;
-    bool envelope, spectrum, demodulator; // which panels change
+    const char* settings;
+    const char* changed; // the panels that change: envelope, spectrum, demodulator output
 };
 
 class AmChoices : public AmWindowTest, public testing::WithParamInterface<Choice> {};
 
 TEST_P(AmChoices, StoreTheSettingThenRedrawAllThreePanels)
 {
-    const Choice& c = GetParam();
     Form& am = open();
-    const auto before = panels(am, firstPanelBox(am));
+    EXPECT_EQ(settings(), "1 1 0 1 0");
+    const auto before = panels(am, 0);
     const std::size_t logged = am.opLog()->size();
-    click(am, c.button);
-    EXPECT_EQ(c.setting(), c.value);
+    click(am, GetParam().button);
+    EXPECT_EQ(settings(), GetParam().settings);
     const auto after = panels(am, logged);
     ASSERT_EQ(after.size(), 3u);
-    EXPECT_EQ(after[0] != before[0], c.envelope);
-    EXPECT_EQ(after[1] != before[1], c.spectrum);
-    EXPECT_EQ(after[2] != before[2], c.demodulator);
+    const std::string changed = { after[0] != before[0] ? 'e' : '-', after[1] != before[1] ? 's' : '-',
+                                  after[2] != before[2] ? 'd' : '-' };
+    EXPECT_EQ(changed, GetParam().changed);
 }
-
-double audio() { return AudioKHz; }
-double depth() { return ModDepth; }
-double scale() { return YAxisMode; }
-double clipper() { return ClipperOn; }
-double demod() { return DemodType; }
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, AmChoices,
-    testing::Values(Choice { "optAudio2000", audio, 2, true, true, true },
-                    Choice { "optAudio3000", audio, 3, true, true, true },
-                    Choice { "optModulation0", depth, 0, true, true, true },
-                    Choice { "optModulation10", depth, 0.1f, true, true, true },
-                    Choice { "optModulation25", depth, 0.25f, true, true, true },
-                    Choice { "optModulation50", depth, 0.5f, true, true, true },
-                    Choice { "optModulation120", depth, 1.2f, true, true, true },
-                    Choice { "optModulation140", depth, 1.4f, true, true, true },
-                    Choice { "optLog", scale, 2, false, true, false },
-                    Choice { "optClipperOn", clipper, 1, true, true, true },
-                    Choice { "Option2", demod, 1, false, false, true }));
+    testing::Values(Choice { "optAudio2000", "2 1 0 1 0", "esd" }, Choice { "optAudio3000", "3 1 0 1 0", "esd" },
+                    Choice { "optModulation0", "1 0 0 1 0", "esd" },
+                    Choice { "optModulation10", "1 0.1 0 1 0", "esd" },
+                    Choice { "optModulation25", "1 0.25 0 1 0", "esd" },
+                    Choice { "optModulation50", "1 0.5 0 1 0", "esd" },
+                    Choice { "optModulation120", "1 1.2 0 1 0", "esd" },
+                    Choice { "optModulation140", "1 1.4 0 1 0", "esd" },
+                    Choice { "optLog", "1 1 0 2 0", "-s-" }, Choice { "optClipperOn", "1 1 1 1 0", "esd" },
+                    Choice { "Option2", "1 1 0 1 1", "--d" }));
 
 TEST_F(AmWindowTest, ChoosingTheDefaultsAgainRestoresThePicture)
 {
     Form& am = open();
-    const auto first = panels(am, firstPanelBox(am));
+    const auto first = panels(am, 0);
     for (const char* button : { "optAudio3000", "optModulation140", "optLog", "optClipperOn", "Option2",
                                 "optAudio1000", "optModulation100", "optLinear", "optClipperOff" })
         click(am, button);
