@@ -2,7 +2,11 @@
 
 #include "surface/Form.h"
 
-// The amplitude-modulation demonstration window.
+#include <functional>
+
+// The amplitude-modulation demonstration window: the transmitted envelope, the
+// transmitted spectrum and the demodulator output side by side, over five frames of
+// option buttons. Every choice stores one setting and redraws all three plots.
 class frmAMplot : public Form {
     Q_OBJECT
 public:
@@ -10,9 +14,18 @@ public:
 
 protected:
     void onLoad() override;
+    void onQueryUnload(int reason) override;
 
 private:
+    QRadioButton* addChoice(QGroupBox* frame, const QString& name, const QString& caption,
+                            float top, float width, bool selected, std::function<void()> store);
+    void redraw();
     void cmdExit_Click();
 
+    QGroupBox* fraAudioFrequency;
+    QGroupBox* fraModulationPercent;
+    QGroupBox* fraYaxis;
+    QGroupBox* fraClipper;
+    QGroupBox* fraDemodulator;
     QPushButton* cmdExit;
 };

@@ -114,7 +114,12 @@ void CanvasSurface::drawText(float x, float y, const std::string& text)
         log_->text(*this, x, y, text);
     flush();
     QPainter painter(&image_);
-    painter.setFont(Presentation::font(Presentation::sansFamily(), fontSize(), fontBold(), pixelsPerTwip_));
+    // Text is drawn without smoothing, so printing the same text at the same place again,
+    // as every redraw does with a plot's axis labels, leaves the picture as it was;
+    // smoothed edges would darken with each print.
+    QFont font = Presentation::font(Presentation::sansFamily(), fontSize(), fontBold(), pixelsPerTwip_);
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
     painter.setPen(QColor::fromRgb(colourToRgb(foreColour())));
     const QPointF topLeft(toPixelX(x), toPixelY(y));
     painter.drawText(QRectF(topLeft, QSizeF(image_.width() * 4.0, image_.height() * 4.0)),

@@ -31,6 +31,21 @@ QColor toQColor(Colour colour)
     return QColor::fromRgb(colourToRgb(colour));
 }
 
+// Tab enters a group of option buttons at its selected button (at the first one while
+// none is selected); the arrow keys then move within the group. Only that button of
+// the group keeps its tab stop.
+void keepTabStopOnSelection(QWidget* frame)
+{
+    const auto options = frame->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    const bool anySelected
+        = std::any_of(options.begin(), options.end(), [](QRadioButton* o) { return o->isChecked(); });
+    for (QRadioButton* option : options) {
+        const bool stop = option->isChecked() || !anySelected;
+        const int policy = option->focusPolicy();
+        option->setFocusPolicy(Qt::FocusPolicy(stop ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
+    }
+}
+
 }
 
 Form::Form(const QString& name, const QString& caption, float clientWidthTwips,
@@ -209,6 +224,11 @@ QRadioButton* Form::addOptionButton(QGroupBox* frame, const QString& name,
     option->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                         twipsToPixels(height));
     option->setChecked(selected);
+    keepTabStopOnSelection(frame);
+    connect(option, &QRadioButton::toggled, frame, [frame](bool checked) {
+        if (checked)
+            keepTabStopOnSelection(frame);
+    });
     option->setAutoFillBackground(true);
     QPalette palette = option->palette();
     palette.setColor(QPalette::Window, Qt::white);

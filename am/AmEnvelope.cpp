@@ -1,0 +1,62 @@
+#include "am/AmPlots.h"
+
+#include "app/modMain.h"
+#include "surface/Surface.h"
+
+#include <cmath>
+
+using namespace modMain;
+
+void DrawAmEnvelope(Surface& surface)
+{
+    PanelLeft = 400;
+    PanelWidth = 3200;
+    PanelBottom = 5400;
+    PanelHeight = 4800;
+    surface.setLineWidth(1);
+
+    // The dark background also erases the previous plot.
+    const float right = float(PanelLeft + double(PanelWidth));
+    surface.fillBox(float(PanelLeft - 100), 500, float(right + 100.0), 5500, AmPanelColour);
+
+    // One millisecond in 36000 steps of a hundredth of a degree of the 1 kHz audio
+    // cycle. The carrier advances 3000 rad per step (about 2.92 rad after whole turns),
+    // so successive points jump between the upper and the lower envelope and the
+    // joined points fill the band between them.
+    for (float n = 0; n <= 36000; n += 1) {
+        float x = float(double(n) * PanelWidth / 36000.0 + PanelLeft);
+        const float a = float(double(Pi) * AudioKHz / 180.0 * n / 100.0);
+        float E = float(double(ModDepth) * std::sin(double(a)) + 1.0);
+        if (ClipperOn == 1)
+            E = ApplyModulationClipper(E);
+        if (E < 0)
+            E = 0;
+        float y = float(3000.0 - 1200.0 * E * std::sin(3000.0 * n));
+        if (x < PanelLeft)
+            x = PanelLeft;
+        if (x > right)
+            x = right;
+        if (y < 500)
+            y = 500;
+        else if (y > 5500)
+            y = 5500;
+        surface.tracePoint(n == 0, x, y, TraceColour);
+    }
+
+    // The grid goes over the trace: one line per 0.2 of the carrier amplitude.
+    for (float v = -1; v <= 1.001; v += 0.1f) {
+        const float y = float(3000.0 + 2400.0 * v);
+        surface.line(float(PanelLeft - 100), y, float(right + 100.0), y, AmGridColour);
+    }
+
+    // The signal's extremes at twice the carrier amplitude, then zero.
+    for (float y : { 600.0f, 5400.0f, 3000.0f })
+        surface.line(float(PanelLeft - 100), y, float(right + 100.0), y, AmReferenceColour);
+
+    PrintAt(surface, 300, 5600, "0");
+    PrintAt(surface, 1900, 5600, ".5");
+    PrintAt(surface, 1840, 5800, "ms");
+    PrintAt(surface, 3600, 5600, "1");
+
+    surface.setLineWidth(1);
+}

@@ -1,0 +1,37 @@
+#include "am/AmPlots.h"
+
+#include "app/modMain.h"
+
+using namespace modMain;
+
+void DrawAmLevelScale(Surface& surface)
+{
+    // The column starts 20 units right of the spectrum's dark box.
+    const float X = float(PanelLeft + double(PanelWidth) + 120.0);
+
+    // White as the window, to erase the labels of the other scale.
+    surface.fillBox(X, 480, X + 490, 5500, colourWhite);
+
+    // Each label stands 120 above the grid line it names, the last 100 above the baseline.
+    if (YAxisMode == 1) {
+        PrintAt(surface, X, 480, "1.0");
+        PrintAt(surface, X, 960, ".9");
+        PrintAt(surface, X, 1440, ".8");
+        PrintAt(surface, X, 1920, ".7");
+        PrintAt(surface, X, 2400, ".6");
+        PrintAt(surface, X, 2880, ".5");
+        PrintAt(surface, X, 3360, ".4");
+        PrintAt(surface, X, 3840, ".3");
+        PrintAt(surface, X, 4320, ".2");
+        PrintAt(surface, X, 4800, ".1");
+        PrintAt(surface, X, 5300, "0");
+    } else {
+        // Every second grid line, 10 dB apart.
+        PrintAt(surface, X, 480, "0");
+        PrintAt(surface, X, 1440, "-10");
+        PrintAt(surface, X, 2400, "-20");
+        PrintAt(surface, X, 3360, "-30");
+        PrintAt(surface, X, 4320, "-40");
+        PrintAt(surface, X, 5300, "-50dB");
+    }
+}

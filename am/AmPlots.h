@@ -1,0 +1,45 @@
+#pragma once
+
+#include "surface/Colour.h"
+#include "surface/Surface.h"
+
+#include <string>
+
+// The three plots of the AM window, each on its own dark panel, and the level scale
+// beside the spectrum. They read the settings from the shared state (modMain) and set
+// the panel geometry registers for themselves.
+
+// Colours of the AM panels.
+constexpr Colour AmPanelColour = 0x575757;     // dark background box
+constexpr Colour AmGridColour = 0x88AA88;      // grid and outline
+constexpr Colour AmReferenceColour = 0xDDDDDD; // centre and reference lines
+
+// Left panel: one millisecond of the transmitted signal, its envelope filled.
+void DrawAmEnvelope(Surface& surface);
+
+// Middle panel: the line spectrum 5 kHz either side of the carrier, ending with the
+// level scale.
+void DrawAmSpectrum(Surface& surface);
+// One pair of sideband lines SidebandOffset either side of the carrier, from LineTop
+// down to the baseline; nothing for a pair beyond the panel or without height.
+void DrawAmSidebandPair(Surface& surface, float SidebandOffset, float LineTop);
+
+// The column of level labels right of the spectrum panel: volts or decibels.
+void DrawAmLevelScale(Surface& surface);
+
+// Right panel: the output of an ideal or a diode envelope demodulator.
+void DrawAmDemodOutput(Surface& surface);
+
+// The modulation clipper, a soft limiter with knees at 0.1 and 0.05 at the bottom and
+// at 1.9 and 1.95 at the top, acting on an envelope factor.
+float ApplyModulationClipper(float E);
+// A diode's knee: compresses envelope factors below 0.1, the lower half of the clipper.
+float ApplyDiodeKnee(float E);
+
+// Prints a label with its top-left at (x, y).
+inline void PrintAt(Surface& surface, float x, float y, const std::string& text)
+{
+    surface.setCurrentX(x);
+    surface.setCurrentY(y);
+    surface.print(text);
+}
