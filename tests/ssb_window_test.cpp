@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -74,12 +75,19 @@ TEST_F(SsbWindowTest, FocusStartsOnExitAndFollowsTheDesignOrder)
     std::vector<QString> order;
     for (QWidget* widget = exit->nextInFocusChain(); widget != exit && order.size() < 30;
          widget = widget->nextInFocusChain())
-        if (widget->focusPolicy() & Qt::TabFocus)
+        if (qobject_cast<QAbstractButton*>(widget))
             order.push_back(widget->objectName());
     std::vector<QString> expected { "optAudio3000", "optAudio2000", "optAudio1000", "optDouble", "optLower", "optUpper" };
     for (int n = 1; n <= 16; ++n)
         expected.push_back(QStringLiteral("Option%1").arg(n));
     EXPECT_EQ(order, expected);
+
+    // Tab stops at the selected button of each frame only.
+    std::vector<QString> tabStops;
+    for (const QString& name : order)
+        if (form.control(name)->focusPolicy() & Qt::TabFocus)
+            tabStops.push_back(name);
+    EXPECT_EQ(tabStops, (std::vector<QString> { "optAudio1000", "optDouble", "Option8", "Option9" }));
 }
 
 struct ChoiceCase {
