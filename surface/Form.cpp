@@ -212,6 +212,10 @@ QGroupBox* Form::addFrame(const QString& name, const QString& caption, float lef
     frame->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
                        twipsToPixels(height));
     setControlFont(frame, 9.75, true);
+    // Frames take the window's white, as the option buttons in them do.
+    frame->setStyleSheet("QGroupBox { background-color: white; border: 1px solid #b0b0b0;"
+                         " border-radius: 3px; margin-top: 0.6em; }"
+                         " QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }");
     return frame;
 }
 
