@@ -66,7 +66,7 @@ frmAMplot::frmAMplot()
 
     cmdExit = addCommandButton("cmdExit", "Exit", 8000, 8000, 1200, 375);
     setFaceColour(cmdExit, ButtonFace);
-    connect(cmdExit, &QPushButton::clicked, this, &frmAMplot::cmdExit_Click);
+    onClicked(cmdExit, [this] { cmdExit_Click(); });
 
     setFocusOrder({ cmdExit, optAudio1000, optAudio2000, optAudio3000, optModulation0,
                     optModulation10, optModulation25, optModulation50, optModulation100,
@@ -82,9 +82,7 @@ QRadioButton* frmAMplot::addChoice(QGroupBox* frame, const QString& name, const 
                                    std::function<void()> store)
 {
     QRadioButton* option = addOptionButton(frame, name, caption, 120, top, width, 300, selected);
-    connect(option, &QRadioButton::toggled, this, [this, store = std::move(store)](bool chosen) {
-        if (!chosen)
-            return;
+    onChosen(option, [this, store = std::move(store)] {
         store();
         redraw();
     });

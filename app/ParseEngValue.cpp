@@ -138,6 +138,16 @@ bool readLeadingNumber(const std::string& numberText, double& value)
     return error == std::errc();
 }
 
+// Whether a value rounds to a finite single-precision number. Tested before rounding, so
+// a value out of range is caught without a floating-point overflow.
+bool fitsSingle(double value)
+{
+    // Half a unit in the last place above the largest single: from there on, rounding
+    // goes to infinity.
+    constexpr double limit = 0x1.ffffffp+127;
+    return std::fabs(value) < limit;
+}
+
 // Converts the number text and applies the multiplier. Returns false where the value
 // does not fit double or single precision.
 bool convertNumberText(const std::string& numberText, float multiplier, float& Result)
@@ -145,13 +155,13 @@ bool convertNumberText(const std::string& numberText, float multiplier, float& R
     double value = 0;
     if (!readLeadingNumber(numberText, value))
         return false;
+    if (!fitsSingle(value))
+        return false;
     const float number = float(value);
-    if (std::isinf(number))
+    const double product = double(number) * double(multiplier);
+    if (!fitsSingle(product))
         return false;
-    const float product = float(double(number) * double(multiplier));
-    if (std::isinf(product))
-        return false;
-    Result = product;
+    Result = float(product);
     if (Result > ResultLimit)
         Result = ResultLimit;
     if (Result < -ResultLimit)

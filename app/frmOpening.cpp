@@ -40,10 +40,10 @@ frmOpening::frmOpening()
         setFaceColour(button, ButtonFace);
     setFocusOrder({ cmdExit, cmdAMenter, cmdSSBenter, cmdFMenter });
 
-    connect(cmdAMenter, &QPushButton::clicked, this, &frmOpening::cmdAMenter_Click);
-    connect(cmdFMenter, &QPushButton::clicked, this, &frmOpening::cmdFMenter_Click);
-    connect(cmdSSBenter, &QPushButton::clicked, this, &frmOpening::cmdSSBenter_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmOpening::cmdExit_Click);
+    onClicked(cmdAMenter, [this] { cmdAMenter_Click(); });
+    onClicked(cmdFMenter, [this] { cmdFMenter_Click(); });
+    onClicked(cmdSSBenter, [this] { cmdSSBenter_Click(); });
+    onClicked(cmdExit, [this] { cmdExit_Click(); });
 }
 
 void frmOpening::onLoad()

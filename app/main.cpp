@@ -1,7 +1,7 @@
 #include "app/frmOpening.h"
+#include "surface/Application.h"
 #include "surface/Presentation.h"
-
-#include <QApplication>
+#include "surface/Program.h"
 
 int main(int argc, char* argv[])
 {
@@ -9,10 +9,13 @@ int main(int argc, char* argv[])
     (void)argc;
     int toolkitArgc = 1;
     char* toolkitArgv[] = { argv[0], nullptr };
-    QApplication application(toolkitArgc, toolkitArgv);
+    Application application(toolkitArgc, toolkitArgv);
     Presentation::useProgramStyle();
     Presentation::fitToPrimaryScreen();
 
-    (new frmOpening)->showWindow();
+    auto* opening = new frmOpening;
+    Program::runHandler(*opening, [opening] { opening->showWindow(); });
+    if (Program::ended())
+        return 1;
     return application.exec();
 }

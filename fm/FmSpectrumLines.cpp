@@ -39,15 +39,17 @@ void DrawFmSidebandPair(Surface& surface)
 {
     surface.setLineWidth(2);
     mapLevel();
-    WorkX = float(double(BesselOrder) * 5000.0 * ModulatingFrequency / PanelWidth);
+    const double offset = double(BesselOrder) * 5000.0 * ModulatingFrequency / PanelWidth;
 
     // Beyond the panel's edges (n times the modulating frequency exceeds half the plot
     // width). A negative modulating frequency gives a negative offset, so its magnitude
-    // is what counts.
-    if (!(std::fabs(WorkX) <= HalfPanel)) {
+    // is what counts. The test comes before the offset is stored: for a minute plot
+    // width it is too large for single precision.
+    if (!(std::fabs(offset) <= HalfPanel)) {
         surface.setLineWidth(1);
         return;
     }
+    WorkX = float(offset);
 
     surface.line(CarrierX - WorkX, WorkY, CarrierX - WorkX, FloorY, TraceColour);
     surface.line(CarrierX + WorkX, WorkY, CarrierX + WorkX, FloorY, TraceColour);

@@ -59,8 +59,8 @@ frmFMplot::frmFMplot()
     setFocusOrder({ cmdExit, cmdDisplay, txtPlotWidth, txtPlotBottom, txtPeakDeviation,
                     txtModulatingFrequency });
 
-    connect(cmdDisplay, &QPushButton::clicked, this, &frmFMplot::cmdDisplay_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmFMplot::cmdExit_Click);
+    onClicked(cmdDisplay, [this] { cmdDisplay_Click(); });
+    onClicked(cmdExit, [this] { cmdExit_Click(); });
 }
 
 void frmFMplot::onLoad()
@@ -112,10 +112,13 @@ void frmFMplot::cmdDisplay_Click()
         return;
     }
 
-    ModIndex = float(double(PeakDeviation) / double(ModulatingFrequency));
     // The limit holds for negative indices too: the series loses its accuracy the same
-    // way whatever the sign.
-    if (!(std::fabs(ModIndex) <= MaxModIndex)) {
+    // way whatever the sign. An index far beyond it (too large for single precision with
+    // a minute modulating frequency) is turned away before it is stored.
+    const double index = double(PeakDeviation) / double(ModulatingFrequency);
+    if (std::fabs(index) <= MaxModIndex + 1)
+        ModIndex = float(index);
+    if (!(std::fabs(index) <= MaxModIndex + 1) || !(std::fabs(ModIndex) <= MaxModIndex)) {
         messageBox(IndexLimitMessage());
         return;
     }

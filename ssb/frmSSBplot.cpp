@@ -41,7 +41,7 @@ frmSSBplot::frmSSBplot()
 
     cmdExit = addCommandButton("cmdExit", "Exit", 9000, 8000, 1188, 354);
     setFaceColour(cmdExit, ButtonFace);
-    connect(cmdExit, &QPushButton::clicked, this, &frmSSBplot::cmdExit_Click);
+    onClicked(cmdExit, [this] { cmdExit_Click(); });
 
     std::vector<QWidget*> order { cmdExit, optAudio3000, optAudio2000, optAudio1000,
                                   optDouble, optLower, optUpper };
@@ -100,14 +100,6 @@ void frmSSBplot::addSuppressionFrame()
     }
 }
 
-void frmSSBplot::onChosen(QRadioButton* option, std::function<void()> handler)
-{
-    connect(option, &QRadioButton::toggled, this, [handler = std::move(handler)](bool checked) {
-        if (checked)
-            handler();
-    });
-}
-
 void frmSSBplot::onLoad()
 {
     setScaleFromScreen();
@@ -149,21 +141,21 @@ void frmSSBplot::optAudio_Click(float kHz)
 
 void frmSSBplot::optDouble_Click()
 {
-    EnablesuppressionOptions(true);
+    enableSuppressionOptions(true);
     SsbMode = 2;
     redrawPlots();
 }
 
 void frmSSBplot::optLower_Click()
 {
-    EnablesuppressionOptions(false);
+    enableSuppressionOptions(false);
     SsbMode = -1;
     redrawPlots();
 }
 
 void frmSSBplot::optUpper_Click()
 {
-    EnablesuppressionOptions(false);
+    enableSuppressionOptions(false);
     SsbMode = 1;
     redrawPlots();
 }
@@ -188,7 +180,7 @@ void frmSSBplot::cmdExit_Click()
 
 // The unwanted-sideband buttons only mean something in double-sideband mode. They are
 // greyed out one by one and keep their selection; the frame stays enabled.
-void frmSSBplot::EnablesuppressionOptions(bool enabled)
+void frmSSBplot::enableSuppressionOptions(bool enabled)
 {
     for (QRadioButton* option : suppressionOptions)
         option->setEnabled(enabled);

@@ -25,8 +25,6 @@ private:
     void addModeFrame();
     void addCarrierFrame();
     void addSuppressionFrame();
-    // Runs the handler each time the button becomes the chosen one of its frame.
-    void onChosen(QRadioButton* option, std::function<void()> handler);
 
     void optAudio_Click(float kHz);
     void optDouble_Click();
@@ -36,7 +34,7 @@ private:
     void suppressionOption_Click(float level);
     void cmdExit_Click();
 
-    void EnablesuppressionOptions(bool enabled);
+    void enableSuppressionOptions(bool enabled);
     void redrawPlots();
 
     QGroupBox* fraAudioFrequency;

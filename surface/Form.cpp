@@ -298,6 +298,20 @@ void Form::setFaceColour(QWidget* control, Colour colour)
     control->setPalette(palette);
 }
 
+void Form::onClicked(QAbstractButton* button, std::function<void()> handler)
+{
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { Program::runHandler(*this, handler); });
+}
+
+void Form::onChosen(QRadioButton* option, std::function<void()> handler)
+{
+    connect(option, &QRadioButton::toggled, this, [this, handler = std::move(handler)](bool chosen) {
+        if (chosen)
+            Program::runHandler(*this, handler);
+    });
+}
+
 void Form::setFocusOrder(const std::vector<QWidget*>& controls)
 {
     for (std::size_t i = 1; i < controls.size(); ++i)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -95,6 +97,11 @@ protected:
     double controlFontSize(const QWidget* control) const;
     void setTextColour(QWidget* control, Colour colour);
     void setFaceColour(QWidget* control, Colour colour);
+    // Event handlers: a command button's click, an option button becoming chosen. Each
+    // runs under the program's run-time error check.
+    void onClicked(QAbstractButton* button, std::function<void()> handler);
+    void onChosen(QRadioButton* option, std::function<void()> handler);
+
     // Keyboard focus order, first to last.
     void setFocusOrder(const std::vector<QWidget*>& controls);
 

@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include <cfenv>
+#include <exception>
+
 namespace {
 bool programEnded = false;
 bool recordingOn = false;
@@ -32,6 +35,47 @@ void end()
 }
 
 bool ended() { return programEnded; }
+
+namespace {
+
+constexpr int floatingPointFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+std::string floatingPointFault(int raised)
+{
+    if (raised & FE_DIVBYZERO)
+        return "Division by zero";
+    if (raised & FE_OVERFLOW)
+        return "Overflow";
+    return "Invalid floating-point operation";
+}
+
+}
+
+void runHandler(Form& owner, const std::function<void()>& handler)
+{
+    std::string error;
+    std::feclearexcept(floatingPointFaults);
+    try {
+        handler();
+        if (const int raised = std::fetestexcept(floatingPointFaults))
+            error = floatingPointFault(raised);
+    } catch (const std::exception& exception) {
+        error = exception.what();
+    } catch (...) {
+        error = "Unknown error";
+    }
+    std::feclearexcept(floatingPointFaults);
+    if (!error.empty())
+        fail(&owner, error);
+}
+
+void fail(Form* owner, const std::string& error)
+{
+    const std::string text = "Tavinel has met an unexpected error and must close.\n\n" + error;
+    if (owner && !programEnded)
+        owner->messageBox(text);
+    end();
+}
 void reset() { programEnded = false; }
 
 void setRecording(bool on) { recordingOn = on; }

@@ -15,6 +15,15 @@ void end();
 bool ended();
 void reset();
 
+// Runs an event handler of a window. An unexpected failure inside it (an exception, or
+// an overflow, invalid operation or division by zero in its floating-point arithmetic)
+// shows a message box naming the error and ends the program, instead of a silent crash
+// or a plot drawn from meaningless numbers.
+void runHandler(Form& owner, const std::function<void()>& handler);
+
+// Shows the message for an unexpected failure and ends the program.
+void fail(Form* owner, const std::string& error);
+
 // When on, every window created afterwards records its drawing operations.
 void setRecording(bool on);
 bool recording();

@@ -1,0 +1,101 @@
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace {
+
+// A window whose handlers fail in the ways a handler can: the program must name the error
+// in a message box and end, not crash or carry on with meaningless numbers.
+class FaultyForm : public Form {
+public:
+    FaultyForm()
+        : Form("frmFaulty", "Faulty", 12000, 9000, Border::None)
+    {
+        auto* frame = addFrame("fraChoice", "Choice", 300, 300, 2000, 1000);
+        auto* calm = addOptionButton(frame, "optCalm", "Calm", 120, 300, 1500, 300, true);
+        auto* overflow = addOptionButton(frame, "optOverflow", "Overflow", 120, 600, 1500, 300);
+        onChosen(calm, [] {});
+        onChosen(overflow, [] {
+            volatile float big = 3e38f;
+            volatile float product = big * 10.0f;
+            (void)product;
+        });
+        onClicked(addCommandButton("cmdThrow", "Throw", 300, 2000, 1200, 375),
+                  [] { throw std::runtime_error("Subscript out of range"); });
+        onClicked(addCommandButton("cmdDivide", "Divide", 300, 2500, 1200, 375), [] {
+            volatile double zero = 0;
+            volatile double quotient = 1 / zero;
+            (void)quotient;
+        });
+        onClicked(addCommandButton("cmdCalm", "Calm", 300, 3000, 1200, 375), [] {
+            volatile double tiny = 1e-300;
+            volatile double product = tiny * tiny; // underflow is harmless
+            (void)product;
+        });
+    }
+};
+
+struct FaultCase {
+    const char* control;
+    const char* error; // empty: the program carries on
+};
+
+class RuntimeErrors : public ProgramTest, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(RuntimeErrors, AFailingHandlerNamesTheErrorAndEndsTheProgram)
+{
+    auto* form = new FaultyForm;
+    form->showWindow();
+    click(*form, GetParam().control);
+    const std::string error = GetParam().error;
+    if (error.empty()) {
+        EXPECT_TRUE(messages.empty());
+        EXPECT_FALSE(Program::ended());
+        EXPECT_EQ(Form::loadedForms().size(), 1u);
+        return;
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(error), std::string::npos) << messages[0];
+    EXPECT_TRUE(Program::ended());
+    EXPECT_TRUE(Form::loadedForms().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, RuntimeErrors,
+                         testing::Values(FaultCase { "cmdThrow", "Subscript out of range" },
+                                         FaultCase { "cmdDivide", "Division by zero" },
+                                         FaultCase { "optOverflow", "Overflow" },
+                                         FaultCase { "cmdCalm", "" }));
+
+}
+
+namespace {
+
+// The real modal message box runs inside the Update handler: nothing the toolkit does
+// while showing it may count as a failure of the handler.
+TEST_F(ProgramTest, TheRealMessageBoxIsNotMistakenForAFault)
+{
+    Program::setMessageHandler(nullptr);
+    frmOpening& opening = start();
+    click(opening, "cmdFMenter");
+    Form& fm = *Form::loadedForms().back();
+    qobject_cast<QLineEdit*>(fm.control("txtPeakDeviation"))->setText("60k");
+    bool shown = false;
+    QTimer::singleShot(100, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            shown = true;
+            box->close();
+        }
+    });
+    click(fm, "cmdDisplay");
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(Program::ended());
+    EXPECT_EQ(Form::loadedForms().size(), 1u);
+}
+
+}
