@@ -4,9 +4,8 @@
 // on a 4K projector or a HiDPI laptop). Each scene is drawn by the program's canvas and by
 // one QPainter call per operation; the summary at the end gives the medians and their ratio.
 
-#include "app/OpeningArtwork.h"
+#include "bench/RedrawScenes.h"
 #include "app/frmOpening.h"
-#include "app/modMain.h"
 #include "surface/CanvasSurface.h"
 #include "surface/PainterSurface.h"
 #include "surface/Presentation.h"
@@ -26,35 +25,9 @@ namespace {
 
 constexpr double pixelsPerTwip = 2400.0 / 12000.0;
 
-struct Scene {
-    std::string name;
-    std::function<void()> prepare; // settings, as the window's option buttons leave them
-    std::function<void(Surface&)> draw;
-};
-
-std::vector<Scene> scenes()
+void canvasRedraw(benchmark::State& state, const RedrawScene& scene)
 {
-    using namespace modMain;
-    return {
-        { "menu artwork", [] { PanelBackColour = 0xCFCFCF; },
-          [](Surface& s) {
-              DrawOpeningWaveform(s);
-              DrawOpeningSpectrum(s);
-              DrawOpeningEnvelope(s);
-          } },
-    };
-}
-
-void startFresh(const Scene& scene)
-{
-    modMain::ClearSharedState();
-    modMain::InitSharedState();
-    scene.prepare();
-}
-
-void canvasRedraw(benchmark::State& state, const Scene& scene)
-{
-    startFresh(scene);
+    chooseScene(scene);
     CanvasSurface canvas(12000, 9000, pixelsPerTwip);
     for (auto _ : state) {
         scene.draw(canvas);
@@ -62,9 +35,9 @@ void canvasRedraw(benchmark::State& state, const Scene& scene)
     }
 }
 
-void painterRedraw(benchmark::State& state, const Scene& scene)
+void painterRedraw(benchmark::State& state, const RedrawScene& scene)
 {
-    startFresh(scene);
+    chooseScene(scene);
     PainterSurface painter(12000, 9000, pixelsPerTwip);
     for (auto _ : state) {
         scene.draw(painter);
@@ -111,8 +84,8 @@ int main(int argc, char* argv[])
     const double toolkitMs = double(toolkitTimer.nsecsElapsed()) / 1e6;
     const double menuMs = startUpMilliseconds();
 
-    const auto all = scenes();
-    for (const Scene& scene : all) {
+    const auto all = redrawScenes();
+    for (const RedrawScene& scene : all) {
         benchmark::RegisterBenchmark(("canvas/" + scene.name).c_str(), canvasRedraw, scene)
             ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark(("painter/" + scene.name).c_str(), painterRedraw, scene)
@@ -123,7 +96,7 @@ int main(int argc, char* argv[])
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\n%-28s %12s %14s %8s\n", "redraw at 2400 x 1800", "canvas (ms)", "QPainter (ms)", "ratio");
-    for (const Scene& scene : all) {
+    for (const RedrawScene& scene : all) {
         const double canvas = reporter.medians["canvas/" + scene.name];
         const double painter = reporter.medians["painter/" + scene.name];
         if (canvas > 0 && painter > 0)

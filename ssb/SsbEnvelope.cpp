@@ -34,6 +34,11 @@ void DrawSsbEnvelope(Surface& surface)
     surface.fillBox(float(PanelLeft - 100), 500, float(PanelLeft + double(PanelWidth) + 100), 5500,
                     SsbPanelColour);
 
+    // The level gains stay the same for the whole trace.
+    const double sidebandGain = Gain(SidebandLevel);
+    const double carrierGain = Gain(CarrierLevel);
+    const double singleSidebandCarrierGain = Gain(CarrierLevel + 6.0);
+
     // 40 samples per carrier cycle. The time is counted in single precision, so the
     // sum runs a little slow and the loop makes 40019 points, the last at t = 1.99998.
     for (StepTime = 0; StepTime <= 2; StepTime += 0.00005f) {
@@ -42,8 +47,8 @@ void DrawSsbEnvelope(Surface& surface)
         if (SsbMode == 2) {
             // Carrier and both sidebands; each full sideband is half the full carrier.
             WorkA = float(Component(t, 500.0 + AudioKHz));
-            WorkAngle = float(Gain(SidebandLevel) * Component(t, 500.0 - AudioKHz));
-            WorkB = float(2.0 * Gain(CarrierLevel) * Component(t, 500.0));
+            WorkAngle = float(sidebandGain * Component(t, 500.0 - AudioKHz));
+            WorkB = float(2.0 * carrierGain * Component(t, 500.0));
             WorkY = float(PanelBottom - PanelHeight * 0.5
                           - (double(WorkA) + double(WorkAngle) + double(WorkB)) * (PanelHeight * 0.125));
         } else {
@@ -51,7 +56,7 @@ void DrawSsbEnvelope(Surface& surface)
             // The outline is the same whichever sideband is sent, so both modes draw
             // the upper one.
             WorkA = float(0.5 * Component(t, 500.0 + AudioKHz));
-            WorkB = float(0.5 * Gain(CarrierLevel + 6.0) * Component(t, 500.0));
+            WorkB = float(0.5 * singleSidebandCarrierGain * Component(t, 500.0));
             WorkY = float(PanelBottom - PanelHeight * 0.5
                           - (double(WorkA) + double(WorkB)) * (PanelHeight * 0.25));
         }

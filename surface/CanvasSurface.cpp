@@ -37,6 +37,9 @@ int CanvasSurface::penPixels(int lineWidth) const
 const QImage& CanvasSurface::image()
 {
     flush();
+    if (textPainter_.isActive())
+        textPainter_.end();
+    textFontValid_ = false;
     return image_;
 }
 
@@ -113,17 +116,17 @@ void CanvasSurface::drawText(float x, float y, const std::string& text)
     if (log_)
         log_->text(*this, x, y, text);
     flush();
-    QPainter painter(&image_);
-    // Text is drawn without smoothing, so printing the same text at the same place again,
-    // as every redraw does with a plot's axis labels, leaves the picture as it was;
-    // smoothed edges would darken with each print.
-    QFont font = Presentation::font(Presentation::sansFamily(), fontSize(), fontBold(), pixelsPerTwip_);
-    font.setStyleStrategy(QFont::NoAntialias);
-    painter.setFont(font);
-    painter.setPen(QColor::fromRgb(colourToRgb(foreColour())));
-    const QPointF topLeft(toPixelX(x), toPixelY(y));
-    painter.drawText(QRectF(topLeft, QSizeF(image_.width() * 4.0, image_.height() * 4.0)),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                     QString::fromStdString(text));
+    if (!textPainter_.isActive())
+        textPainter_.begin(&image_);
+    if (!textFontValid_ || textPoints_ != fontSize() || textBold_ != fontBold()) {
+        textPoints_ = fontSize();
+        textBold_ = fontBold();
+        textFontValid_ = true;
+        textPainter_.setFont(Presentation::printFont(textPoints_, textBold_, pixelsPerTwip_));
+    }
+    textPainter_.setPen(QColor::fromRgb(colourToRgb(foreColour())));
+    // The text's top-left at the position: its baseline one ascent lower.
+    const QPointF baseline(toPixelX(x), toPixelY(y) + textPainter_.fontMetrics().ascent());
+    textPainter_.drawText(baseline, QString::fromStdString(text));
     changed();
 }

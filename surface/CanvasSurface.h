@@ -4,6 +4,7 @@
 #include "surface/Surface.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <functional>
 
@@ -55,6 +56,11 @@ private:
     Colour pendingColour_ = 0;
     int penLineWidth_ = 0; // the line width pen_ was worked out for
     int pen_ = 1;
+    // Text is printed through one painter, kept open between prints of a redraw.
+    QPainter textPainter_;
+    bool textFontValid_ = false;
+    double textPoints_ = 0;
+    bool textBold_ = false;
     OpLog* log_ = nullptr;
     std::function<void()> changed_;
 };

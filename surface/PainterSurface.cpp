@@ -63,7 +63,7 @@ void PainterSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colou
 
 void PainterSurface::drawText(float x, float y, const std::string& text)
 {
-    painter_.setFont(Presentation::font(Presentation::sansFamily(), fontSize(), fontBold(), pixelsPerTwip_));
+    painter_.setFont(Presentation::printFont(fontSize(), fontBold(), pixelsPerTwip_));
     painter_.setPen(QColor::fromRgb(colourToRgb(foreColour())));
     const QPointF topLeft = toPixels(x, y);
     painter_.drawText(QRectF(topLeft, QSizeF(image_.width() * 4.0, image_.height() * 4.0)),

@@ -81,4 +81,11 @@ QFont font(const QString& family, double points, bool bold, double pixelsPerTwip
     return font;
 }
 
+QFont printFont(double points, bool bold, double pixelsPerTwip)
+{
+    QFont printed = font(sansFamily(), points, bold, pixelsPerTwip);
+    printed.setStyleStrategy(QFont::NoAntialias);
+    return printed;
+}
+
 }

@@ -37,4 +37,10 @@ QString serifFamily();
 // A font of the given size in points (20 twips each) for a surface of the given scale.
 QFont font(const QString& family, double points, bool bold, double pixelsPerTwip);
 
+// The font text is printed in on a drawing surface: the sans-serif face, without
+// smoothing, so printing the same text at the same place again, as every redraw does
+// with a plot's axis labels, leaves the picture as it was (smoothed edges would darken
+// with each print).
+QFont printFont(double points, bool bold, double pixelsPerTwip);
+
 }

@@ -27,6 +27,7 @@ void SpanRasteriser::resize(int width, int height)
     first_ = 1;
     last_ = 0;
     closed_.clear();
+    boxes_.clear();
     setPen(pen_);
 }
 
@@ -66,7 +67,7 @@ void SpanRasteriser::addSpan(int column, int top, int bottom)
         openTop = top;
         openBottom = bottom;
     }
-    if (empty()) {
+    if (first_ > last_) {
         first_ = last_ = column;
     } else {
         first_ = std::min(first_, column);
@@ -90,6 +91,27 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1)
     const int columnFirst = std::max(int(std::floor(std::min(u0, u1) - columnOffset_)), -reachRight_);
     const int columnLast = std::min(int(std::floor(std::max(u0, u1) - columnOffset_)),
                                     width_ - 1 + reachLeft_);
+    // A level or upright segment covers a rectangle: grid lines and spectral lines are
+    // kept whole and filled row by row.
+    if (u0 == u1 || v0 == v1) {
+        const Box box { std::max(firstIndex(std::min(u0, u1), half), 0),
+                        std::max(firstIndex(std::min(v0, v1), half), 0),
+                        std::min(lastIndex(std::max(u0, u1), half), width_ - 1),
+                        std::min(lastIndex(std::max(v0, v1), half), height_ - 1) };
+        if (box.left <= box.right && box.top <= box.bottom)
+            boxes_.push_back(box);
+        return;
+    }
+    // A short stroke of a dense trace lies within one column: it covers its whole
+    // height there.
+    if (std::floor(std::min(u0, u1) - columnOffset_) == std::floor(std::max(u0, u1) - columnOffset_)
+        && columnFirst == columnLast) {
+        const int top = std::max(firstIndex(std::min(v0, v1), half), 0);
+        const int bottom = std::min(lastIndex(std::max(v0, v1), half), height_ - 1);
+        if (top <= bottom)
+            addSpan(columnFirst, top, bottom);
+        return;
+    }
     for (int column = columnFirst; column <= columnLast; ++column) {
         // The part of the segment with u in [left, left + 1), the right end open.
         const double left = column + columnOffset_;
@@ -139,7 +161,12 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1)
 
 void SpanRasteriser::fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, std::uint32_t value)
 {
-    if (empty())
+    for (const Box& box : boxes_)
+        for (int row = box.top; row <= box.bottom; ++row)
+            std::fill(pixels + row * pixelsPerLine + box.left, pixels + row * pixelsPerLine + box.right + 1,
+                      value);
+    boxes_.clear();
+    if (first_ > last_)
         return;
     auto paint = [&](int column, int top, int bottom) {
         std::uint32_t* p = pixels + top * pixelsPerLine + column;
@@ -166,7 +193,9 @@ void SpanRasteriser::fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, s
             ++closedFrom;
         for (std::size_t i = closedFrom; i < closed_.size() && closed_[i].column <= column + reachLeft_; ++i)
             spans.push_back({ column, closed_[i].top, closed_[i].bottom });
-        std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.top < b.top; });
+        const auto byTop = [](const Span& a, const Span& b) { return a.top < b.top; };
+        if (!std::is_sorted(spans.begin(), spans.end(), byTop))
+            std::sort(spans.begin(), spans.end(), byTop);
         for (std::size_t i = 0; i < spans.size();) {
             Span merged = spans[i++];
             while (i < spans.size() && spans[i].top <= merged.bottom + 1)

@@ -32,7 +32,7 @@ public:
 
     // Adds a segment in device pixels.
     void addSegment(double u0, double v0, double u1, double v1);
-    bool empty() const { return first_ > last_; }
+    bool empty() const { return first_ > last_ && boxes_.empty(); }
 
     // Paints every span collected since the last fill into a 32-bit pixel buffer of
     // width() by height() pixels, then starts afresh.
@@ -46,6 +46,9 @@ public:
 private:
     struct Span {
         int column, top, bottom;
+    };
+    struct Box {
+        int left, top, right, bottom;
     };
     void addSpan(int column, int top, int bottom);
 
@@ -62,6 +65,7 @@ private:
     std::vector<int> openBottom_;
     std::vector<Span> closed_;
     std::vector<Span> widened_; // scratch for fill()
+    std::vector<Box> boxes_;    // level and upright segments, whole
     int first_ = 1;         // range of one-pixel columns holding spans
     int last_ = 0;
 };

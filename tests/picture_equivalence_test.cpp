@@ -1,11 +1,9 @@
-#include "app/OpeningArtwork.h"
-#include "app/modMain.h"
+#include "bench/RedrawScenes.h"
 #include "surface/CanvasSurface.h"
 #include "surface/PainterSurface.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace {
 
@@ -46,12 +44,7 @@ Difference compare(const QImage& canvas, const QImage& reference, int reach)
     return result;
 }
 
-struct Scene {
-    const char* name;
-    std::function<void(Surface&)> draw;
-};
-
-class PictureEquivalence : public testing::TestWithParam<Scene> {};
+class PictureEquivalence : public testing::TestWithParam<RedrawScene> {};
 
 TEST_P(PictureEquivalence, CanvasMatchesOneQPainterCallPerSegment)
 {
@@ -59,11 +52,9 @@ TEST_P(PictureEquivalence, CanvasMatchesOneQPainterCallPerSegment)
         SCOPED_TRACE(pixelsPerTwip);
         CanvasSurface canvas(12000, 9000, pixelsPerTwip);
         PainterSurface reference(12000, 9000, pixelsPerTwip);
-        modMain::ClearSharedState();
-        modMain::InitSharedState();
+        chooseScene(GetParam());
         GetParam().draw(canvas);
-        modMain::ClearSharedState();
-        modMain::InitSharedState();
+        chooseScene(GetParam());
         GetParam().draw(reference);
 
         const int widestPen = canvas.penPixels(3);
@@ -73,20 +64,13 @@ TEST_P(PictureEquivalence, CanvasMatchesOneQPainterCallPerSegment)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scenes, PictureEquivalence,
-    testing::Values(Scene { "menu artwork", [](Surface& surface) {
-                               PanelBackColour = 0xCFCFCF;
-                               DrawOpeningWaveform(surface);
-                               DrawOpeningSpectrum(surface);
-                               DrawOpeningEnvelope(surface);
-                           } }),
-    [](const testing::TestParamInfo<Scene>& info) {
-        std::string name = info.param.name;
-        for (char& c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c)))
-                c = '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Scenes, PictureEquivalence, testing::ValuesIn(redrawScenes()),
+                         [](const testing::TestParamInfo<RedrawScene>& info) {
+                             std::string name = info.param.name;
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return name;
+                         });
 
 }
