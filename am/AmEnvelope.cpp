@@ -53,10 +53,10 @@ void DrawAmEnvelope(Surface& surface)
     for (float y : { 600.0f, 5400.0f, 3000.0f })
         surface.line(float(PanelLeft - 100), y, float(right + 100.0), y, AmReferenceColour);
 
-    PrintAt(surface, 300, 5600, "0");
-    PrintAt(surface, 1900, 5600, ".5");
-    PrintAt(surface, 1840, 5800, "ms");
-    PrintAt(surface, 3600, 5600, "1");
+    surface.printAt(300, 5600, "0");
+    surface.printAt(1900, 5600, ".5");
+    surface.printAt(1840, 5800, "ms");
+    surface.printAt(3600, 5600, "1");
 
     surface.setLineWidth(1);
 }

@@ -14,24 +14,24 @@ void DrawAmLevelScale(Surface& surface)
 
     // Each label stands 120 above the grid line it names, the last 100 above the baseline.
     if (YAxisMode == 1) {
-        PrintAt(surface, X, 480, "1.0");
-        PrintAt(surface, X, 960, ".9");
-        PrintAt(surface, X, 1440, ".8");
-        PrintAt(surface, X, 1920, ".7");
-        PrintAt(surface, X, 2400, ".6");
-        PrintAt(surface, X, 2880, ".5");
-        PrintAt(surface, X, 3360, ".4");
-        PrintAt(surface, X, 3840, ".3");
-        PrintAt(surface, X, 4320, ".2");
-        PrintAt(surface, X, 4800, ".1");
-        PrintAt(surface, X, 5300, "0");
+        surface.printAt(X, 480, "1.0");
+        surface.printAt(X, 960, ".9");
+        surface.printAt(X, 1440, ".8");
+        surface.printAt(X, 1920, ".7");
+        surface.printAt(X, 2400, ".6");
+        surface.printAt(X, 2880, ".5");
+        surface.printAt(X, 3360, ".4");
+        surface.printAt(X, 3840, ".3");
+        surface.printAt(X, 4320, ".2");
+        surface.printAt(X, 4800, ".1");
+        surface.printAt(X, 5300, "0");
     } else {
         // Every second grid line, 10 dB apart.
-        PrintAt(surface, X, 480, "0");
-        PrintAt(surface, X, 1440, "-10");
-        PrintAt(surface, X, 2400, "-20");
-        PrintAt(surface, X, 3360, "-30");
-        PrintAt(surface, X, 4320, "-40");
-        PrintAt(surface, X, 5300, "-50dB");
+        surface.printAt(X, 480, "0");
+        surface.printAt(X, 1440, "-10");
+        surface.printAt(X, 2400, "-20");
+        surface.printAt(X, 3360, "-30");
+        surface.printAt(X, 4320, "-40");
+        surface.printAt(X, 5300, "-50dB");
     }
 }

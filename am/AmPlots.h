@@ -36,10 +36,3 @@ float ApplyModulationClipper(float E);
 // A diode's knee: compresses envelope factors below 0.1, the lower half of the clipper.
 float ApplyDiodeKnee(float E);
 
-// Prints a label with its top-left at (x, y).
-inline void PrintAt(Surface& surface, float x, float y, const std::string& text)
-{
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-    surface.print(text);
-}

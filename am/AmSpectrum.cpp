@@ -97,10 +97,10 @@ void DrawAmSpectrum(Surface& surface)
         DrawSidebands(surface);
     surface.setLineWidth(1);
 
-    PrintAt(surface, 4140, 5600, "-5");
-    PrintAt(surface, 5700, 5600, "0");
-    PrintAt(surface, 5640, 5800, "kHz");
-    PrintAt(surface, 7140, 5600, "+5");
+    surface.printAt(4140, 5600, "-5");
+    surface.printAt(5700, 5600, "0");
+    surface.printAt(5640, 5800, "kHz");
+    surface.printAt(7140, 5600, "+5");
 
     DrawAmLevelScale(surface);
 }

@@ -110,9 +110,9 @@ void frmAMplot::onLoad()
     DemodType = 0;
 
     surface().setFontBold(true);
-    PrintAt(surface(), 400, 100, "Transmitted signal envelope");
-    PrintAt(surface(), 4300, 100, "Transmitted signal spectrum");
-    PrintAt(surface(), 8300, 100, "Envelope demodulator output");
+    surface().printAt(400, 100, "Transmitted signal envelope");
+    surface().printAt(4300, 100, "Transmitted signal spectrum");
+    surface().printAt(8300, 100, "Envelope demodulator output");
     surface().setFontBold(false);
 
     redraw();

@@ -14,13 +14,6 @@ constexpr Colour PanelColour = 0x575757;
 constexpr Colour GridColour = 0x88AA88;
 constexpr Colour StripColour = 0xFFFFFF;
 
-void printAt(Surface& surface, float x, float y, const std::string& text)
-{
-    surface.setCurrentX(x);
-    surface.setCurrentY(y);
-    surface.print(text);
-}
-
 }
 
 void DrawFmSpectrumFrame(Surface& surface)
@@ -41,14 +34,14 @@ void DrawFmSpectrumFrame(Surface& surface)
     surface.fillBox(11030, 900, 11990, 7400, StripColour);
 
     const std::string halfWidth = FormatDouble(double(PanelWidth) * 0.5);
-    printAt(surface, 5800, 7100, "-" + halfWidth);
-    printAt(surface, 8400, 7100, "Fc");
-    printAt(surface, 10700, 7100, "+" + halfWidth);
+    surface.printAt(5800, 7100, "-" + halfWidth);
+    surface.printAt(8400, 7100, "Fc");
+    surface.printAt(10700, 7100, "+" + halfWidth);
 
     // Each level label sits 130 units above the grid line it names.
-    printAt(surface, 11100, 900, "0 dB");
+    surface.printAt(11100, 900, "0 dB");
     for (WorkY = 1; WorkY <= 6; WorkY += 1) {
         const float level = float(-double(PlotBottom) * (double(WorkY) / 6.0));
-        printAt(surface, 11100, float(double(WorkY) / 6.0 * 6000.0 + 870.0), FormatSingle(level));
+        surface.printAt(11100, float(double(WorkY) / 6.0 * 6000.0 + 870.0), FormatSingle(level));
     }
 }

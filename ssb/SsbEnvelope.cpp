@@ -71,10 +71,7 @@ void DrawSsbEnvelope(Surface& surface)
         const char* text;
         float x, y;
     } labels[] = { { "0", 6500, 5600 }, { ".5", 9000, 5600 }, { "ms", 8940, 5800 }, { "1", 11500, 5600 } };
-    for (const auto& label : labels) {
-        surface.setCurrentX(label.x);
-        surface.setCurrentY(label.y);
-        surface.print(label.text);
-    }
+    for (const auto& label : labels)
+        surface.printAt(label.x, label.y, label.text);
     surface.setLineWidth(1);
 }

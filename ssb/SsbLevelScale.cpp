@@ -22,9 +22,6 @@ void DrawSsbLevelScale(Surface& surface)
         float y;
     } labels[] = { { "0", 480 },    { "-10", 1440 }, { "-20", 2400 },
                    { "-30", 3360 }, { "-40", 4320 }, { "-50dB", 5300 } };
-    for (const auto& label : labels) {
-        surface.setCurrentX(WorkX);
-        surface.setCurrentY(label.y);
-        surface.print(label.text);
-    }
+    for (const auto& label : labels)
+        surface.printAt(WorkX, label.y, label.text);
 }

@@ -19,11 +19,8 @@ void DrawFrequencyLabels(Surface& surface)
         const char* text;
         float x, y;
     } labels[] = { { "-5", 360, 5600 }, { "0", 2850, 5600 }, { "kHz", 2750, 5800 }, { "+5", 5300, 5600 } };
-    for (const auto& label : labels) {
-        surface.setCurrentX(label.x);
-        surface.setCurrentY(label.y);
-        surface.print(label.text);
-    }
+    for (const auto& label : labels)
+        surface.printAt(label.x, label.y, label.text);
 }
 
 }

@@ -115,12 +115,8 @@ void frmSSBplot::onLoad()
 
     Surface& canvas = surface();
     canvas.setFontBold(true);
-    canvas.setCurrentX(1000);
-    canvas.setCurrentY(100);
-    canvas.print("Transmitted signal spectrum");
-    canvas.setCurrentX(7000);
-    canvas.setCurrentY(100);
-    canvas.print("Transmitted signal envelope");
+    canvas.printAt(1000, 100, "Transmitted signal spectrum");
+    canvas.printAt(7000, 100, "Transmitted signal envelope");
     canvas.setFontBold(false);
 
     // The settings the pre-selected buttons stand for. AudioKHz keeps its start-up

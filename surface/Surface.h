@@ -62,6 +62,14 @@ public:
     // y moves down one line.
     void print(const std::string& text);
 
+    // Sets the current position, then prints there.
+    void printAt(float x, float y, const std::string& text)
+    {
+        setCurrentX(x);
+        setCurrentY(y);
+        print(text);
+    }
+
     // The height of one printed line, in logical units.
     float lineAdvance() const;
 
