@@ -1,8 +1,6 @@
-#include "am/AmPlots.h"
-#include "app/modMain.h"
-#include "surface/RecordingSurface.h"
+#include "TestSupport.h"
 
-#include <gtest/gtest.h>
+#include "am/AmPlots.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,8 +20,7 @@ struct Settings {
 // The trace of one plot drawn at the given settings: its joined points, in order.
 std::vector<DrawOp> trace(void (*plot)(Surface&), const Settings& s)
 {
-    ClearSharedState();
-    InitSharedState();
+    startUpState();
     ModDepth = s.depth;
     ClipperOn = s.clipper;
     DemodType = s.demod;
@@ -31,10 +28,7 @@ std::vector<DrawOp> trace(void (*plot)(Surface&), const Settings& s)
     RecordingSurface surface(12000, 9000);
     plot(surface);
     EXPECT_EQ(surface.lineWidth(), 1);
-    std::vector<DrawOp> lines;
-    std::copy_if(surface.ops().begin(), surface.ops().end(), std::back_inserter(lines),
-                 [](const DrawOp& op) { return op.kind == DrawOp::Kind::Line && op.colour == 0xFFFFA0; });
-    return lines;
+    return traceLines(surface.ops());
 }
 
 struct Extent {

@@ -15,8 +15,7 @@ class FmPlotTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ClearSharedState();
-        InitSharedState();
+        startUpState();
         ClearFmState();
         ModulatingFrequency = 3000;
         PlotBottom = 60;
@@ -58,6 +57,14 @@ TEST_P(FmFrameLabels, NameTheHalfWidthAndSixthsOfTheFloor)
     PanelWidth = GetParam().width;
     DrawFmSpectrumFrame(surface);
     EXPECT_EQ(texts(), GetParam().labels);
+    // The panel is painted over first, and the label strips before the new labels.
+    const auto fills = formatted(opsOfKind(surface.ops(), DrawOp::Kind::Fill));
+    EXPECT_EQ(fills, (std::vector<std::string> { "fill 6000 1000 11000 7000 575757",
+                                                 "fill 5400 7030 11990 7400 FFFFFF",
+                                                 "fill 11030 900 11990 7400 FFFFFF" }));
+    ASSERT_EQ(surface.ops().size(), 1u + 18u + 2u + 10u); // the panel, its grid, the strips, the labels
+    EXPECT_EQ(OpLog::format(surface.ops().front()), fills.front());
+    EXPECT_EQ(OpLog::format(surface.ops()[20]), fills.back());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,57 +78,16 @@ INSTANTIATE_TEST_SUITE_P(
         LabelCase { 60, 25001,
                     { "-12500.5", "Fc", "+12500.5", "0 dB", "-10", "-20", "-30", "-40", "-50", "-60" } }));
 
-TEST_F(FmPlotTest, FrameRepaintsThePanelThenGridThenLabelStrips)
-{
-    DrawFmSpectrumFrame(surface);
-    const auto& ops = surface.ops();
-    ASSERT_EQ(ops.size(), 1u + 7u + 11u + 2u + 10u);
-    EXPECT_EQ(OpLog::format(ops[0]), "fill 6000 1000 11000 7000 575757");
-    for (int i = 0; i < 7; ++i) {
-        const float y = 1000.0f * float(i + 1);
-        EXPECT_EQ(OpLog::format(ops[std::size_t(1 + i)]),
-                  OpLog::format({ DrawOp::Kind::Line, 6000, y, 11000, y, 0x88AA88, 1 }));
-    }
-    for (int i = 0; i < 11; ++i) {
-        const float x = 6000.0f + 500.0f * float(i);
-        EXPECT_EQ(OpLog::format(ops[std::size_t(8 + i)]),
-                  OpLog::format({ DrawOp::Kind::Line, x, 1000, x, 7000, 0x88AA88, 1 }));
-    }
-    EXPECT_EQ(OpLog::format(ops[19]), "fill 5400 7030 11990 7400 FFFFFF");
-    EXPECT_EQ(OpLog::format(ops[20]), "fill 11030 900 11990 7400 FFFFFF");
-    EXPECT_EQ(surface.lineWidth(), 1);
-}
-
-TEST_F(FmPlotTest, LabelsSitUnderThePanelAndAboveTheirGridLines)
-{
-    DrawFmSpectrumFrame(surface);
-    const auto labels = opsOfKind(surface.ops(), DrawOp::Kind::Text);
-    ASSERT_EQ(labels.size(), 10u);
-    const float places[10][2] = { { 5800, 7100 }, { 8400, 7100 }, { 10700, 7100 }, { 11100, 900 },
-                                  { 11100, 1870 }, { 11100, 2870 }, { 11100, 3870 },
-                                  { 11100, 4870 }, { 11100, 5870 }, { 11100, 6870 } };
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        EXPECT_EQ(labels[i].x1, places[i][0]) << labels[i].text;
-        EXPECT_EQ(labels[i].y1, places[i][1]) << labels[i].text;
-        EXPECT_TRUE(labels[i].bold);
-    }
-}
-
-TEST_F(FmPlotTest, CarrierRisesFromTheBottomEdgeToItsLevel)
+TEST_F(FmPlotTest, CarrierRisesFromTheBottomEdgeToItsLevelOrIsLoweredToTheFloor)
 {
     WorkDb = 2.3245f;
     DrawFmCarrier(surface);
-    ASSERT_EQ(lines().size(), 1u);
-    EXPECT_EQ(OpLog::format(lines()[0]), "line 8500 1232.45 8500 7000 A0FFFF 2");
-    EXPECT_EQ(surface.lineWidth(), 1);
-}
-
-TEST_F(FmPlotTest, CarrierBeyondTheFloorIsLoweredToIt)
-{
     WorkDb = 75;
     DrawFmCarrier(surface);
     EXPECT_EQ(WorkDb, 60); // the register itself is lowered
-    EXPECT_EQ(OpLog::format(lines().at(0)), "line 8500 7000 8500 7000 A0FFFF 2");
+    EXPECT_EQ(formatted(lines()), (std::vector<std::string> { "line 8500 1232.45 8500 7000 A0FFFF 2",
+                                                              "line 8500 7000 8500 7000 A0FFFF 2" }));
+    EXPECT_EQ(surface.lineWidth(), 1);
 }
 
 struct PairCase {
