@@ -71,50 +71,28 @@ INSTANTIATE_TEST_SUITE_P(
         // Without a digit before the "E" there is no number at all.
         ParseCase { "-e5", 0 }, ParseCase { ".e5", 0 }, ParseCase { "+E-3", 0 }));
 
-TEST(ParseEngValue, HandsBackTheTrimmedText)
+TEST(ParseEngValue, HandsBackTheTextTrimmedOfSpacesAndCutToTwelveCharacters)
 {
-    std::string text = "  12  ";
-    float result = 0;
-    ParseEngValue(text, result);
-    EXPECT_EQ(text, "12");
-}
-
-TEST(ParseEngValue, HandsBackTheTextCutToTwelveCharacters)
-{
-    std::string text = "  1234567890123k ";
-    float result = 0;
-    ParseEngValue(text, result);
-    EXPECT_EQ(text, "123456789012");
-    EXPECT_EQ(result, 1e10f);
-
-    text = "3k";
-    ParseEngValue(text, result);
-    EXPECT_EQ(text, "3k");
-}
-
-TEST(ParseEngValue, CutsAtCharactersNotBytes)
-{
-    // Six two-byte characters and six digits: twelve characters, all kept.
-    std::string text = "\u03A9\u03A9\u03A9\u03A9\u03A9\u03A9123456";
-    float result = 0;
-    ParseEngValue(text, result);
-    EXPECT_EQ(result, 123456);
-
-    // Thirteen characters: the cut drops the last digit and leaves whole characters.
-    text = "\u00B5\u00B5\u00B5\u00B5\u00B5\u00B51234567";
-    ParseEngValue(text, result);
-    EXPECT_EQ(result, 123456);
-    EXPECT_EQ(text, "\u00B5\u00B5\u00B5\u00B5\u00B5\u00B5" "123456");
-}
-
-TEST(ParseEngValue, OnlyLeadingAndTrailingSpacesAreTrimmed)
-{
-    // Tabs stay and count towards the twelve characters, but are ignored as characters.
-    std::string text = "\t3k\t";
-    float result = 0;
-    ParseEngValue(text, result);
-    EXPECT_EQ(text, "\t3k\t");
-    EXPECT_EQ(result, 3000);
+    const struct {
+        std::string text, handedBack;
+        float value;
+    } cases[] = {
+        { "  12  ", "12", 12 },
+        { "  1234567890123k ", "123456789012", 1e10f },
+        { "3k", "3k", 3000 },
+        // Tabs are not trimmed, count towards the twelve characters, and are ignored.
+        { "\t3k\t", "\t3k\t", 3000 },
+        // The cut counts characters, not bytes, and leaves whole characters.
+        { "\u03A9\u03A9\u03A9\u03A9\u03A9\u03A9123456", "\u03A9\u03A9\u03A9\u03A9\u03A9\u03A9123456", 123456 },
+        { "\u00B5\u00B5\u00B5\u00B5\u00B5\u00B51234567", "\u00B5\u00B5\u00B5\u00B5\u00B5\u00B5123456", 123456 },
+    };
+    for (const auto& c : cases) {
+        std::string text = c.text;
+        float result = 0;
+        ParseEngValue(text, result);
+        EXPECT_EQ(text, c.handedBack);
+        EXPECT_EQ(result, c.value) << c.text;
+    }
 }
 
 TEST(ParseEngValue, ReadsAPointWhateverTheLocale)
