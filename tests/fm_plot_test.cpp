@@ -44,11 +44,6 @@ struct LabelCase {
     std::vector<std::string> labels; // in the order they are printed
 };
 
-void PrintTo(const LabelCase& c, std::ostream* out)
-{
-    *out << "floor " << c.bottom << " dB, width " << c.width << " Hz";
-}
-
 class FmFrameLabels : public FmPlotTest, public testing::WithParamInterface<LabelCase> {};
 
 TEST_P(FmFrameLabels, NameTheHalfWidthAndSixthsOfTheFloor)
@@ -96,11 +91,6 @@ struct PairCase {
     float width;
     std::vector<float> xs; // lower, then upper; empty when nothing is drawn
 };
-
-void PrintTo(const PairCase& c, std::ostream* out)
-{
-    *out << "order " << c.order << " at " << c.modulatingFrequency << " Hz in " << c.width << " Hz";
-}
 
 class FmPairPlaces : public FmPlotTest, public testing::WithParamInterface<PairCase> {};
 

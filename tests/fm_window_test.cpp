@@ -37,23 +37,6 @@ protected:
     }
 };
 
-TEST_F(FmWindowTest, DefaultInputsGiveIndexOneOnTheDefaultScales)
-{
-    Form& fm = open();
-    ASSERT_EQ(fm.opLog()->size(), 1u); // only the scale: the plot first appears with Update
-    const auto drawn = update(fm);
-    EXPECT_TRUE(messages.empty());
-    ASSERT_FALSE(drawn.empty());
-    EXPECT_EQ(OpLog::format(drawn.front()), "fill 6000 1000 11000 7000 575757");
-    EXPECT_EQ(formatted(traceLines(drawn)),
-              (std::vector<std::string> {
-                  "line 8500 1232.453 8500 7000 A0FFFF 2",
-                  "line 7900 1712.994 7900 7000 A0FFFF 2", "line 9100 1712.994 9100 7000 A0FFFF 2",
-                  "line 7300 2879.333 7300 7000 A0FFFF 2", "line 9700 2879.333 9700 7000 A0FFFF 2",
-                  "line 6700 4417.113 6700 7000 A0FFFF 2", "line 10300 4417.113 10300 7000 A0FFFF 2",
-                  "line 6100 6212.274 6100 7000 A0FFFF 2", "line 10900 6212.274 10900 7000 A0FFFF 2" }));
-}
-
 std::string limitMessage(const char* rate, const char* largest, const char* deviation, const char* smallest)
 {
     return std::string("This utility only handles modulation indices up to 15.\r\n"
