@@ -59,35 +59,30 @@ TEST(SsbEnvelope, TraceIs40019JoinedPointsAcrossThePanel)
     EXPECT_NEAR(lines.back().x2, 6500 + 1.999982 * 2500, 0.01);
 }
 
-struct OutlineCase {
-    Settings settings;
-    float x;
-    float height;    // of the outline above the zero line at x
-    float tolerance; // the 40 samples of a carrier cycle miss its crest by up to 0.3 %
-};
-
-class SsbOutline : public testing::TestWithParam<OutlineCase> {};
-
-TEST_P(SsbOutline, FollowsTheEnvelope)
+TEST(SsbEnvelope, OutlineFollowsTheEnvelope)
 {
-    const OutlineCase& c = GetParam();
-    EXPECT_NEAR(outlineAt(trace(DrawSsbEnvelope, c.settings), c.x), c.height, c.tolerance);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Settings, SsbOutline,
-    testing::Values(
+    const struct {
+        Settings settings;
+        float x;
+        float height;    // of the outline above the zero line at x
+        float tolerance; // the 40 samples of a carrier cycle miss its crest by up to 0.3 %
+    } cases[] = {
         // Suppressed carrier (the defaults): the sidebands cancel twice per audio cycle.
-        OutlineCase { {}, 6500, 1200, 6 }, OutlineCase { {}, 7125, 0, 8 }, OutlineCase { {}, 7750, 1200, 6 },
-        OutlineCase { {}, 8375, 0, 8 }, OutlineCase { {}, 9625, 0, 8 }, OutlineCase { {}, 10875, 0, 8 },
-        OutlineCase { { .kHz = 2 }, 6812.5f, 0, 16 },
+        { {}, 6500, 1200, 6 }, { {}, 7125, 0, 8 }, { {}, 7750, 1200, 6 }, { {}, 8375, 0, 8 }, { {}, 9625, 0, 8 },
+        { {}, 10875, 0, 8 }, { { .kHz = 2 }, 6812.5f, 0, 16 },
         // Full carrier and sidebands: from the panel's edges down to nothing.
-        OutlineCase { { .carrier = 0 }, 9000, 2400, 12 }, OutlineCase { { .carrier = 0 }, 10250, 0, 8 },
+        { { .carrier = 0 }, 9000, 2400, 12 }, { { .carrier = 0 }, 10250, 0, 8 },
         // The unwanted sideband at -120 dB or -6 dB.
-        OutlineCase { { .sideband = -120 }, 7125, 600, 3 }, OutlineCase { { .sideband = -6 }, 7125, 299.3f, 4 },
+        { { .sideband = -120 }, 7125, 600, 3 }, { { .sideband = -6 }, 7125, 299.3f, 4 },
         // One sideband: a flat band with the carrier off, its ripple scaled by the carrier.
-        OutlineCase { { .mode = 1 }, 7125, 600, 3 }, OutlineCase { { .mode = -1, .kHz = 3 }, 9700, 600, 3 },
-        OutlineCase { { .mode = 1, .carrier = -20 }, 6500, 719.72f, 4 }));
+        { { .mode = 1 }, 7125, 600, 3 }, { { .mode = -1, .kHz = 3 }, 9700, 600, 3 },
+        { { .mode = 1, .carrier = -20 }, 6500, 719.72f, 4 },
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(outlineAt(trace(DrawSsbEnvelope, c.settings), c.x), c.height, c.tolerance)
+            << "mode " << c.settings.mode << ", " << c.settings.kHz << " kHz, carrier " << c.settings.carrier
+            << ", sideband " << c.settings.sideband << ", x " << c.x;
+}
 
 TEST(SsbEnvelope, SingleSidebandOutlineWithFullCarrierStaysBetween597And1797)
 {
@@ -114,60 +109,49 @@ TEST(SsbEnvelope, LowerAndUpperSidebandDrawTheSameTraceWhateverTheSidebandLevel)
     }
 }
 
-struct LevelCase {
-    float level;
-    std::optional<float> carrierTop; // none: no carrier line
-    float unwantedTop;
-};
-
-class SsbLineTops : public testing::TestWithParam<LevelCase> {};
-
-TEST_P(SsbLineTops, CarrierAndUnwantedSidebandStandAtTheirLevels)
+TEST(SsbSpectrum, CarrierAndUnwantedSidebandStandAtTheirLevels)
 {
-    const auto upper = spectrum({ .mode = 1, .carrier = GetParam().level }); // upper sideband, then carrier
-    ASSERT_EQ(upper.size(), GetParam().carrierTop ? 2u : 1u);
-    if (GetParam().carrierTop) {
-        EXPECT_EQ(upper[1].x1, 2900);
-        EXPECT_FLOAT_EQ(upper[1].y1, *GetParam().carrierTop);
+    const struct {
+        float level;
+        std::optional<float> carrierTop; // none: no carrier line
+        float unwantedTop;
+    } cases[] = { { 0, 600, 1176 },     { -6, 1176, 1752 },   { -12, 1752, 2328 }, { -20, 2520, 3096 },
+                  { -30, 3480, 4056 },  { -40, 4440, 5016 },  { -50, 5400, 5400 }, { -120, std::nullopt, 5400 } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.level);
+        const auto upper = spectrum({ .mode = 1, .carrier = c.level }); // upper sideband, then carrier
+        ASSERT_EQ(upper.size(), c.carrierTop ? 2u : 1u);
+        if (c.carrierTop) {
+            EXPECT_EQ(upper[1].x1, 2900);
+            EXPECT_FLOAT_EQ(upper[1].y1, *c.carrierTop);
+        }
+        const auto pair = spectrum({ .sideband = c.level });
+        ASSERT_EQ(pair.size(), 2u);
+        EXPECT_EQ(pair[0].x1, 2400);
+        EXPECT_FLOAT_EQ(pair[0].y1, c.unwantedTop);
+        EXPECT_FLOAT_EQ(pair[1].y1, 1176); // the wanted one never moves
     }
-    const auto pair = spectrum({ .sideband = GetParam().level });
-    ASSERT_EQ(pair.size(), 2u);
-    EXPECT_EQ(pair[0].x1, 2400);
-    EXPECT_FLOAT_EQ(pair[0].y1, GetParam().unwantedTop);
-    EXPECT_FLOAT_EQ(pair[1].y1, 1176); // the wanted one never moves
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Levels, SsbLineTops,
-    testing::Values(LevelCase { 0, 600, 1176 }, LevelCase { -6, 1176, 1752 }, LevelCase { -12, 1752, 2328 },
-                    LevelCase { -20, 2520, 3096 }, LevelCase { -30, 3480, 4056 },
-                    LevelCase { -40, 4440, 5016 }, LevelCase { -50, 5400, 5400 },
-                    LevelCase { -120, std::nullopt, 5400 }));
-
-struct PlacementCase {
-    std::int16_t mode;
-    float kHz;
-    std::vector<float> xs; // sidebands in the order drawn, then the carrier
-};
-
-class SsbSidebandPlaces : public testing::TestWithParam<PlacementCase> {};
-
-TEST_P(SsbSidebandPlaces, SidebandsStandAtTheAudioFrequencyFromTheCarrier)
+TEST(SsbSpectrum, SidebandsStandAtTheAudioFrequencyFromTheCarrier)
 {
-    std::vector<float> xs;
-    for (const DrawOp& line : spectrum({ GetParam().mode, GetParam().kHz, -6, -30 })) {
-        xs.push_back(line.x1);
-        const bool unwanted = GetParam().mode == 2 && line.x1 < 2900;
-        EXPECT_FLOAT_EQ(line.y1, unwanted ? 4056 : 1176) << line.x1;
+    const struct {
+        std::int16_t mode;
+        float kHz;
+        std::vector<float> xs; // sidebands in the order drawn, then the carrier
+    } cases[] = { { 2, 1, { 2400, 3400, 2900 } }, { 2, 2, { 1900, 3900, 2900 } }, { 2, 3, { 1400, 4400, 2900 } },
+                  { -1, 1, { 2400, 2900 } },      { -1, 3, { 1400, 2900 } },      { 1, 3, { 4400, 2900 } } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << ", " << c.kHz << " kHz");
+        std::vector<float> xs;
+        for (const DrawOp& line : spectrum({ c.mode, c.kHz, -6, -30 })) {
+            xs.push_back(line.x1);
+            const bool unwanted = c.mode == 2 && line.x1 < 2900;
+            EXPECT_FLOAT_EQ(line.y1, unwanted ? 4056 : 1176) << line.x1;
+        }
+        EXPECT_EQ(xs, c.xs);
     }
-    EXPECT_EQ(xs, GetParam().xs);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ModesAndFrequencies, SsbSidebandPlaces,
-    testing::Values(PlacementCase { 2, 1, { 2400, 3400, 2900 } }, PlacementCase { 2, 2, { 1900, 3900, 2900 } },
-                    PlacementCase { 2, 3, { 1400, 4400, 2900 } }, PlacementCase { -1, 1, { 2400, 2900 } },
-                    PlacementCase { -1, 3, { 1400, 2900 } }, PlacementCase { 1, 3, { 4400, 2900 } }));
 
 TEST(SsbLevelScale, WhiteStripBetweenThePanelsThenSixLabels)
 {
