@@ -35,13 +35,6 @@ protected:
         return result;
     }
 
-    static void press(Qt::Key key)
-    {
-        QWidget* target = QApplication::focusWidget();
-        ASSERT_NE(target, nullptr);
-        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &down);
-    }
 };
 
 struct Choice {
@@ -110,6 +103,10 @@ TEST_F(AmWindowTest, TabVisitsTheSelectedButtonOfEachGroupAndArrowsChoose)
     Form& am = open();
     am.activateWindow();
     QApplication::setActiveWindow(&am);
+    const auto press = [](Qt::Key key) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(QApplication::focusWidget(), &down);
+    };
     ASSERT_EQ(QApplication::focusWidget(), am.control("cmdExit"));
     const auto tabs = [&] {
         std::vector<QString> visited;

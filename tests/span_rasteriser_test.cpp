@@ -43,49 +43,41 @@ std::set<std::pair<int, int>> block(int left, int top, int right, int bottom)
     return result;
 }
 
-struct SegmentCase {
-    const char* what;
-    double u0, v0, u1, v1;
-    int pen;
-    std::set<std::pair<int, int>> expected;
-};
-
-class SpanRasteriserSegment : public testing::TestWithParam<SegmentCase> {};
-
-TEST_P(SpanRasteriserSegment, LightsExactlyThePenSquareSweep)
+TEST(SpanRasteriser, OneSegmentLightsExactlyThePenSquareSweep)
 {
-    const SegmentCase& c = GetParam();
-    Canvas canvas(20, 20);
-    canvas.rasteriser.setPen(c.pen);
-    canvas.rasteriser.addSegment(c.u0, c.v0, c.u1, c.v1);
-    canvas.paint();
-    EXPECT_EQ(canvas.inked(), c.expected) << c.what;
+    const struct {
+        const char* what;
+        double u0, v0, u1, v1;
+        int pen;
+        std::set<std::pair<int, int>> expected;
+    } cases[] = {
+        { "dot, pen 1", 5.2, 5.7, 5.2, 5.7, 1, block(5, 5, 5, 5) },
+        { "dot, pen 2", 5, 5, 5, 5, 2, block(4, 4, 5, 5) },
+        { "dot, pen 3", 5.5, 5.5, 5.5, 5.5, 3, block(4, 4, 6, 6) },
+        { "vertical, pen 1", 10, 5, 10, 15, 1, block(10, 5, 10, 15) },
+        { "vertical, pen 2", 10, 5, 10, 15, 2, block(9, 4, 10, 15) },
+        { "vertical, pen 3", 10.5, 5.5, 10.5, 15.5, 3, block(9, 4, 11, 16) },
+        { "horizontal, pen 1", 2, 3, 8, 3, 1, block(2, 3, 8, 3) },
+        { "horizontal drawn backwards", 8, 3, 2, 3, 1, block(2, 3, 8, 3) },
+        { "horizontal, pen 3", 2.5, 3.5, 8.5, 3.5, 3, block(1, 2, 9, 4) },
+        { "diagonal, pen 1", 0.5, 0.5, 3.5, 3.5, 1, { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 3, 3 } } },
+        { "steep, pen 1", 0.5, 0.5, 1.5, 4.5, 1, { { 0, 0 }, { 0, 1 }, { 0, 2 }, { 1, 2 }, { 1, 3 }, { 1, 4 } } },
+        { "clipped at the top-left corner", -10, -10, 2.5, 2.5, 1, { { 0, 0 }, { 1, 1 }, { 2, 2 } } },
+        { "clipped at the bottom-right edge", 19.5, 10, 19.5, 40, 3, block(18, 9, 19, 19) },
+        { "just left of the canvas, widened into it", -0.5, 5, -0.5, 10, 3, block(0, 4, 0, 11) },
+        { "wholly outside", -5, -5, -5, 30, 3, {} },
+        { "not a number", std::nan(""), 1, 5, 5, 1, {} },
+        { "infinitely far", -std::numeric_limits<double>::infinity(), 1, 5, 1, 1, {} },
+        { "huge but finite", -1e300, 2, 1e300, 2, 1, block(0, 2, 19, 2) },
+    };
+    for (const auto& c : cases) {
+        Canvas canvas(20, 20);
+        canvas.rasteriser.setPen(c.pen);
+        canvas.rasteriser.addSegment(c.u0, c.v0, c.u1, c.v1);
+        canvas.paint();
+        EXPECT_EQ(canvas.inked(), c.expected) << c.what;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, SpanRasteriserSegment,
-    testing::Values(
-        SegmentCase { "dot, pen 1", 5.2, 5.7, 5.2, 5.7, 1, block(5, 5, 5, 5) },
-        SegmentCase { "dot, pen 2", 5, 5, 5, 5, 2, block(4, 4, 5, 5) },
-        SegmentCase { "dot, pen 3", 5.5, 5.5, 5.5, 5.5, 3, block(4, 4, 6, 6) },
-        SegmentCase { "vertical, pen 1", 10, 5, 10, 15, 1, block(10, 5, 10, 15) },
-        SegmentCase { "vertical, pen 2", 10, 5, 10, 15, 2, block(9, 4, 10, 15) },
-        SegmentCase { "vertical, pen 3", 10.5, 5.5, 10.5, 15.5, 3, block(9, 4, 11, 16) },
-        SegmentCase { "horizontal, pen 1", 2, 3, 8, 3, 1, block(2, 3, 8, 3) },
-        SegmentCase { "horizontal drawn backwards", 8, 3, 2, 3, 1, block(2, 3, 8, 3) },
-        SegmentCase { "horizontal, pen 3", 2.5, 3.5, 8.5, 3.5, 3, block(1, 2, 9, 4) },
-        SegmentCase { "diagonal, pen 1",
-                      0.5, 0.5, 3.5, 3.5, 1, { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 3, 3 } } },
-        SegmentCase { "steep, pen 1", 0.5, 0.5, 1.5, 4.5, 1,
-                      { { 0, 0 }, { 0, 1 }, { 0, 2 }, { 1, 2 }, { 1, 3 }, { 1, 4 } } },
-        SegmentCase { "clipped at the top-left corner", -10, -10, 2.5, 2.5, 1,
-                      { { 0, 0 }, { 1, 1 }, { 2, 2 } } },
-        SegmentCase { "clipped at the bottom-right edge", 19.5, 10, 19.5, 40, 3, block(18, 9, 19, 19) },
-        SegmentCase { "just left of the canvas, widened into it", -0.5, 5, -0.5, 10, 3, block(0, 4, 0, 11) },
-        SegmentCase { "wholly outside", -5, -5, -5, 30, 3, {} },
-        SegmentCase { "not a number", std::nan(""), 1, 5, 5, 1, {} },
-        SegmentCase { "infinitely far", -std::numeric_limits<double>::infinity(), 1, 5, 1, 1, {} },
-        SegmentCase { "huge but finite", -1e300, 2, 1e300, 2, 1, block(0, 2, 19, 2) }));
 
 TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApart)
 {
