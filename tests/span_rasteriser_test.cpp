@@ -79,7 +79,7 @@ TEST(SpanRasteriser, OneSegmentLightsExactlyThePenSquareSweep)
     }
 }
 
-TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApart)
+TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApartThenStartsAfresh)
 {
     Canvas canvas(10, 20);
     canvas.rasteriser.addSegment(5, 0, 5, 3);
@@ -89,6 +89,11 @@ TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApart)
     auto expected = block(5, 0, 5, 3);
     expected.merge(block(5, 10, 5, 12));
     EXPECT_EQ(canvas.inked(), expected);
+    // The next run paints only its own segments.
+    std::fill(canvas.pixels.begin(), canvas.pixels.end(), 0);
+    canvas.rasteriser.addSegment(5, 6, 5, 6); // in the same column
+    canvas.paint();
+    EXPECT_EQ(canvas.inked(), block(5, 6, 5, 6));
 }
 
 TEST(SpanRasteriser, DenseZigzagFillsItsBandWidenedByThePenThenStartsAfresh)
