@@ -10,10 +10,57 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QRadioButton>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+// The shared state as the program starts it.
+inline void startUpState()
+{
+    modMain::ClearSharedState();
+    modMain::InitSharedState();
+}
+
+// The operations of a log of the given kind, in order.
+inline std::vector<DrawOp> opsOfKind(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
+{
+    std::vector<DrawOp> found;
+    for (const DrawOp& op : ops)
+        if (op.kind == kind)
+            found.push_back(op);
+    return found;
+}
+
+// The lines drawn in the trace colour, in order.
+inline std::vector<DrawOp> traceLines(const std::vector<DrawOp>& ops)
+{
+    std::vector<DrawOp> found;
+    for (const DrawOp& op : opsOfKind(ops, DrawOp::Kind::Line))
+        if (op.colour == modMain::TraceColour)
+            found.push_back(op);
+    return found;
+}
+
+inline std::vector<std::string> formatted(const std::vector<DrawOp>& ops)
+{
+    std::vector<std::string> text;
+    for (const DrawOp& op : ops)
+        text.push_back(OpLog::format(op));
+    return text;
+}
+
+inline std::vector<std::string> split(const std::string& text, const std::string& separator)
+{
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + separator.size())
+        parts.push_back(text.substr(start, end - start));
+    if (start < text.size())
+        parts.push_back(text.substr(start));
+    return parts;
+}
 
 // Every window test starts from a program that has not started yet: nothing loaded,
 // shared state cleared, the design screen of 12000 x 9000 twips at 15 twips a pixel,
@@ -55,6 +102,13 @@ protected:
         return *opening;
     }
 
+    // Starts the program and presses one of the menu's buttons.
+    static Form& open(const char* menuButton)
+    {
+        click(start(), menuButton);
+        return *Form::loadedForms().back();
+    }
+
     static void click(Form& form, const char* name)
     {
         auto* button = qobject_cast<QAbstractButton*>(form.control(name));
@@ -62,15 +116,20 @@ protected:
         button->click();
     }
 
+    static QString checkedIn(Form& form, const char* frame)
+    {
+        for (QRadioButton* button : form.control(frame)->findChildren<QRadioButton*>())
+            if (button->isChecked())
+                return button->objectName();
+        return {};
+    }
+
+    // The operations added to a window's log since it held `first` of them.
+    static std::vector<DrawOp> opsSince(const Form& form, std::size_t first)
+    {
+        const auto& ops = form.opLog()->ops();
+        return { ops.begin() + std::ptrdiff_t(first), ops.end() };
+    }
+
     std::vector<std::string> messages;
 };
-
-// The operations of a log of the given kind, in order.
-inline std::vector<DrawOp> opsOfKind(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
-{
-    std::vector<DrawOp> found;
-    for (const DrawOp& op : ops)
-        if (op.kind == kind)
-            found.push_back(op);
-    return found;
-}

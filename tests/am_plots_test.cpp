@@ -1,8 +1,6 @@
-#include "am/AmPlots.h"
-#include "app/modMain.h"
-#include "surface/RecordingSurface.h"
+#include "TestSupport.h"
 
-#include <gtest/gtest.h>
+#include "am/AmPlots.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,8 +20,7 @@ struct Settings {
 // The trace of one plot drawn at the given settings: its joined points, in order.
 std::vector<DrawOp> trace(void (*plot)(Surface&), const Settings& s)
 {
-    ClearSharedState();
-    InitSharedState();
+    startUpState();
     ModDepth = s.depth;
     ClipperOn = s.clipper;
     DemodType = s.demod;
@@ -31,10 +28,7 @@ std::vector<DrawOp> trace(void (*plot)(Surface&), const Settings& s)
     RecordingSurface surface(12000, 9000);
     plot(surface);
     EXPECT_EQ(surface.lineWidth(), 1);
-    std::vector<DrawOp> lines;
-    std::copy_if(surface.ops().begin(), surface.ops().end(), std::back_inserter(lines),
-                 [](const DrawOp& op) { return op.kind == DrawOp::Kind::Line && op.colour == 0xFFFFA0; });
-    return lines;
+    return traceLines(surface.ops());
 }
 
 struct Extent {
@@ -50,22 +44,20 @@ void expectExtent(const std::vector<DrawOp>& lines, const Extent& e, float toler
     EXPECT_NEAR(bottom->y2, e.bottom, tolerance);
 }
 
-class AmEnvelopeBand : public testing::TestWithParam<Extent> {};
-
-TEST_P(AmEnvelopeBand, SpansTheEnvelopeAcrossTheMillisecond)
+TEST(AmEnvelope, BandSpansTheEnvelopeAcrossTheMillisecond)
 {
-    const auto lines = trace(DrawAmEnvelope, GetParam().settings);
-    ASSERT_EQ(lines.size(), 36001u);
-    EXPECT_EQ(lines.front().x2, 400);
-    EXPECT_EQ(lines.back().x2, 3600);
-    expectExtent(lines, GetParam(), 0.5);
+    const Extent cases[] = { { { .depth = 0 }, 1800, 4200 }, { { .depth = 1 }, 600, 5400 },
+                             { { .depth = 1.4f }, 500, 5500 }, // cut flat
+                             { { .depth = 1.4f, .clipper = 1 }, 648, 5352 } };
+    for (const Extent& e : cases) {
+        SCOPED_TRACE(testing::Message() << "depth " << e.settings.depth << ", clipper " << e.settings.clipper);
+        const auto lines = trace(DrawAmEnvelope, e.settings);
+        ASSERT_EQ(lines.size(), 36001u);
+        EXPECT_EQ(lines.front().x2, 400);
+        EXPECT_EQ(lines.back().x2, 3600);
+        expectExtent(lines, e, 0.5);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Depths, AmEnvelopeBand,
-                         testing::Values(Extent { { .depth = 0 }, 1800, 4200 },
-                                         Extent { { .depth = 1 }, 600, 5400 },
-                                         Extent { { .depth = 1.4f }, 500, 5500 }, // cut flat
-                                         Extent { { .depth = 1.4f, .clipper = 1 }, 648, 5352 }));
 
 TEST(AmEnvelope, PinchesWhereTheEnvelopeReachesZero)
 {
@@ -100,24 +92,24 @@ TEST(AmClipper, EachRuleWorksOnTheResultOfTheOneBefore)
     }
 }
 
-class AmDemodOutput : public testing::TestWithParam<Extent> {};
-
-TEST_P(AmDemodOutput, PeakAndTroughOfTheOutput)
+TEST(AmDemodOutput, PeakAndTroughOfTheOutput)
 {
-    const auto lines = trace(DrawAmDemodOutput, GetParam().settings);
-    ASSERT_EQ(lines.size(), 361u);
-    EXPECT_EQ(lines.front().x2, 8100);
-    EXPECT_EQ(lines.back().x2, 11500);
-    expectExtent(lines, GetParam(), 0.01);
+    const Extent cases[] = { { {}, 1800, 4200 },
+                             { { .demod = 1 }, 1800, 4116 },
+                             { { .clipper = 1, .demod = 1 }, 1884, 4090.8f },
+                             { { .depth = 1.4f }, 1320, 4200 },
+                             { { .depth = 1.4f, .demod = 1 }, 1320, 4152 },
+                             { { .depth = 1.4f, .clipper = 1 }, 1848, 4152 },
+                             { { .depth = 0, .demod = 1 }, 3000, 3000 } };
+    for (const Extent& e : cases) {
+        SCOPED_TRACE(testing::Message() << "depth " << e.settings.depth << ", clipper " << e.settings.clipper
+                                        << ", demodulator " << e.settings.demod);
+        const auto lines = trace(DrawAmDemodOutput, e.settings);
+        ASSERT_EQ(lines.size(), 361u);
+        EXPECT_EQ(lines.front().x2, 8100);
+        EXPECT_EQ(lines.back().x2, 11500);
+        expectExtent(lines, e, 0.01);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Demodulators, AmDemodOutput,
-    testing::Values(Extent { {}, 1800, 4200 }, Extent { { .demod = 1 }, 1800, 4116 },
-                    Extent { { .clipper = 1, .demod = 1 }, 1884, 4090.8f },
-                    Extent { { .depth = 1.4f }, 1320, 4200 },
-                    Extent { { .depth = 1.4f, .demod = 1 }, 1320, 4152 },
-                    Extent { { .depth = 1.4f, .clipper = 1 }, 1848, 4152 },
-                    Extent { { .depth = 0, .demod = 1 }, 3000, 3000 }));
 
 }

@@ -1,8 +1,6 @@
-#include "am/AmPlots.h"
-#include "app/modMain.h"
-#include "surface/RecordingSurface.h"
+#include "TestSupport.h"
 
-#include <gtest/gtest.h>
+#include "am/AmPlots.h"
 
 #include <cmath>
 #include <vector>
@@ -45,8 +43,7 @@ struct Line {
 
 std::vector<DrawOp> spectrum(float depth, int clipper, int scale, float kHz = 1)
 {
-    ClearSharedState();
-    InitSharedState();
+    startUpState();
     ModDepth = depth;
     ClipperOn = std::int16_t(clipper);
     YAxisMode = std::int16_t(scale);
@@ -61,12 +58,11 @@ std::vector<DrawOp> spectrum(float depth, int clipper, int scale, float kHz = 1)
 std::vector<Line> sidebands(const std::vector<DrawOp>& ops)
 {
     std::vector<Line> lines;
-    for (const DrawOp& op : ops)
-        if (op.kind == DrawOp::Kind::Line && op.colour == 0xFFFFA0) {
-            EXPECT_EQ(op.width, 3);
-            EXPECT_EQ(op.y2, 5400);
-            lines.push_back({ op.x1, op.y1 });
-        }
+    for (const DrawOp& op : traceLines(ops)) {
+        EXPECT_EQ(op.width, 3);
+        EXPECT_EQ(op.y2, 5400);
+        lines.push_back({ op.x1, op.y1 });
+    }
     EXPECT_EQ(lines.at(0), (Line { 5700, 600 }));
     lines.erase(lines.begin());
     return lines;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 // How far the fast canvas may stray from drawing every segment with QPainter.
@@ -57,8 +56,7 @@ TEST_P(PictureEquivalence, CanvasMatchesOneQPainterCallPerSegment)
         chooseScene(GetParam());
         GetParam().draw(reference);
 
-        const int widestPen = canvas.penPixels(3);
-        const Difference difference = compare(canvas.image(), reference.image(), widestPen);
+        const Difference difference = compare(canvas.image(), reference.image(), canvas.penPixels(3));
         EXPECT_GE(difference.equalShare, 0.99);
         EXPECT_EQ(difference.unexplained, 0);
     }

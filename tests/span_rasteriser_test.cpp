@@ -43,51 +43,43 @@ std::set<std::pair<int, int>> block(int left, int top, int right, int bottom)
     return result;
 }
 
-struct SegmentCase {
-    const char* what;
-    double u0, v0, u1, v1;
-    int pen;
-    std::set<std::pair<int, int>> expected;
-};
-
-class SpanRasteriserSegment : public testing::TestWithParam<SegmentCase> {};
-
-TEST_P(SpanRasteriserSegment, LightsExactlyThePenSquareSweep)
+TEST(SpanRasteriser, OneSegmentLightsExactlyThePenSquareSweep)
 {
-    const SegmentCase& c = GetParam();
-    Canvas canvas(20, 20);
-    canvas.rasteriser.setPen(c.pen);
-    canvas.rasteriser.addSegment(c.u0, c.v0, c.u1, c.v1);
-    canvas.paint();
-    EXPECT_EQ(canvas.inked(), c.expected) << c.what;
+    const struct {
+        const char* what;
+        double u0, v0, u1, v1;
+        int pen;
+        std::set<std::pair<int, int>> expected;
+    } cases[] = {
+        { "dot, pen 1", 5.2, 5.7, 5.2, 5.7, 1, block(5, 5, 5, 5) },
+        { "dot, pen 2", 5, 5, 5, 5, 2, block(4, 4, 5, 5) },
+        { "dot, pen 3", 5.5, 5.5, 5.5, 5.5, 3, block(4, 4, 6, 6) },
+        { "vertical, pen 1", 10, 5, 10, 15, 1, block(10, 5, 10, 15) },
+        { "vertical, pen 2", 10, 5, 10, 15, 2, block(9, 4, 10, 15) },
+        { "vertical, pen 3", 10.5, 5.5, 10.5, 15.5, 3, block(9, 4, 11, 16) },
+        { "horizontal, pen 1", 2, 3, 8, 3, 1, block(2, 3, 8, 3) },
+        { "horizontal drawn backwards", 8, 3, 2, 3, 1, block(2, 3, 8, 3) },
+        { "horizontal, pen 3", 2.5, 3.5, 8.5, 3.5, 3, block(1, 2, 9, 4) },
+        { "diagonal, pen 1", 0.5, 0.5, 3.5, 3.5, 1, { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 3, 3 } } },
+        { "steep, pen 1", 0.5, 0.5, 1.5, 4.5, 1, { { 0, 0 }, { 0, 1 }, { 0, 2 }, { 1, 2 }, { 1, 3 }, { 1, 4 } } },
+        { "clipped at the top-left corner", -10, -10, 2.5, 2.5, 1, { { 0, 0 }, { 1, 1 }, { 2, 2 } } },
+        { "clipped at the bottom-right edge", 19.5, 10, 19.5, 40, 3, block(18, 9, 19, 19) },
+        { "just left of the canvas, widened into it", -0.5, 5, -0.5, 10, 3, block(0, 4, 0, 11) },
+        { "wholly outside", -5, -5, -5, 30, 3, {} },
+        { "not a number", std::nan(""), 1, 5, 5, 1, {} },
+        { "infinitely far", -std::numeric_limits<double>::infinity(), 1, 5, 1, 1, {} },
+        { "huge but finite", -1e300, 2, 1e300, 2, 1, block(0, 2, 19, 2) },
+    };
+    for (const auto& c : cases) {
+        Canvas canvas(20, 20);
+        canvas.rasteriser.setPen(c.pen);
+        canvas.rasteriser.addSegment(c.u0, c.v0, c.u1, c.v1);
+        canvas.paint();
+        EXPECT_EQ(canvas.inked(), c.expected) << c.what;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, SpanRasteriserSegment,
-    testing::Values(
-        SegmentCase { "dot, pen 1", 5.2, 5.7, 5.2, 5.7, 1, block(5, 5, 5, 5) },
-        SegmentCase { "dot, pen 2", 5, 5, 5, 5, 2, block(4, 4, 5, 5) },
-        SegmentCase { "dot, pen 3", 5.5, 5.5, 5.5, 5.5, 3, block(4, 4, 6, 6) },
-        SegmentCase { "vertical, pen 1", 10, 5, 10, 15, 1, block(10, 5, 10, 15) },
-        SegmentCase { "vertical, pen 2", 10, 5, 10, 15, 2, block(9, 4, 10, 15) },
-        SegmentCase { "vertical, pen 3", 10.5, 5.5, 10.5, 15.5, 3, block(9, 4, 11, 16) },
-        SegmentCase { "horizontal, pen 1", 2, 3, 8, 3, 1, block(2, 3, 8, 3) },
-        SegmentCase { "horizontal drawn backwards", 8, 3, 2, 3, 1, block(2, 3, 8, 3) },
-        SegmentCase { "horizontal, pen 3", 2.5, 3.5, 8.5, 3.5, 3, block(1, 2, 9, 4) },
-        SegmentCase { "diagonal, pen 1",
-                      0.5, 0.5, 3.5, 3.5, 1, { { 0, 0 }, { 1, 1 }, { 2, 2 }, { 3, 3 } } },
-        SegmentCase { "steep, pen 1", 0.5, 0.5, 1.5, 4.5, 1,
-                      { { 0, 0 }, { 0, 1 }, { 0, 2 }, { 1, 2 }, { 1, 3 }, { 1, 4 } } },
-        SegmentCase { "clipped at the top-left corner", -10, -10, 2.5, 2.5, 1,
-                      { { 0, 0 }, { 1, 1 }, { 2, 2 } } },
-        SegmentCase { "clipped at the bottom-right edge", 19.5, 10, 19.5, 40, 3, block(18, 9, 19, 19) },
-        SegmentCase { "just left of the canvas, widened into it", -0.5, 5, -0.5, 10, 3, block(0, 4, 0, 11) },
-        SegmentCase { "wholly outside", -5, -5, -5, 30, 3, {} },
-        SegmentCase { "not a number", std::nan(""), 1, 5, 5, 1, {} },
-        SegmentCase { "infinitely far", -std::numeric_limits<double>::infinity(), 1, 5, 1, 1, {} },
-        SegmentCase { "huge but finite", -1e300, 2, 1e300, 2, 1, block(0, 2, 19, 2) }));
-
-TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApart)
+TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApartThenStartsAfresh)
 {
     Canvas canvas(10, 20);
     canvas.rasteriser.addSegment(5, 0, 5, 3);
@@ -97,27 +89,17 @@ TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApart)
     auto expected = block(5, 0, 5, 3);
     expected.merge(block(5, 10, 5, 12));
     EXPECT_EQ(canvas.inked(), expected);
+    // The next run paints only its own segments.
+    std::fill(canvas.pixels.begin(), canvas.pixels.end(), 0);
+    canvas.rasteriser.addSegment(5, 6, 5, 6); // in the same column
+    canvas.paint();
+    EXPECT_EQ(canvas.inked(), block(5, 6, 5, 6));
 }
 
-TEST(SpanRasteriser, DenseZigzagFillsItsBandOnce)
+TEST(SpanRasteriser, DenseZigzagFillsItsBandWidenedByThePenThenStartsAfresh)
 {
     // A trace like the demonstrations': many near-vertical strokes across a band.
-    Canvas canvas(40, 40);
-    for (int i = 0; i < 20 * 128 - 1; ++i) {
-        const double u0 = 5 + i / 128.0;
-        const double u1 = 5 + (i + 1) / 128.0;
-        const double v0 = (i % 2) ? 30.0 : 10.0;
-        const double v1 = (i % 2) ? 10.0 : 30.0;
-        canvas.rasteriser.addSegment(u0, v0, u1, v1);
-    }
-    canvas.paint();
-    EXPECT_EQ(canvas.inked(), block(5, 10, 24, 30));
-    EXPECT_TRUE(canvas.rasteriser.empty());
-}
-
-TEST(SpanRasteriser, DenseZigzagWithAWidePenWidensTheBandByThePen)
-{
-    for (int pen : { 2, 3, 6 }) {
+    for (int pen : { 1, 2, 3, 6 }) {
         Canvas canvas(60, 60);
         canvas.rasteriser.setPen(pen);
         for (int i = 0; i < 20 * 64 - 1; ++i)
@@ -130,18 +112,12 @@ TEST(SpanRasteriser, DenseZigzagWithAWidePenWidensTheBandByThePen)
         const auto first = [&](double low) { return int(std::floor(low - half - 0.5)) + 1; };
         const auto last = [&](double high) { return int(std::floor(high + half - 0.5)); };
         EXPECT_EQ(canvas.inked(), block(first(20), first(20), last(20 + 1279 / 64.0), last(40))) << pen;
+        // The next run paints only its own segments.
+        std::fill(canvas.pixels.begin(), canvas.pixels.end(), 0);
+        canvas.rasteriser.addSegment(5.5, 5.5, 5.5, 5.5);
+        canvas.paint();
+        EXPECT_EQ(canvas.inked().size(), std::size_t(pen * pen)) << pen;
     }
-}
-
-TEST(SpanRasteriser, StartsAfreshAfterEachFill)
-{
-    Canvas canvas(10, 10);
-    canvas.rasteriser.addSegment(1, 1, 1, 1);
-    canvas.paint();
-    std::fill(canvas.pixels.begin(), canvas.pixels.end(), 0);
-    canvas.rasteriser.addSegment(8, 8, 8, 8);
-    canvas.paint();
-    EXPECT_EQ(canvas.inked(), block(8, 8, 8, 8));
 }
 
 TEST(SpanRasteriser, FilledBoxIncludesBothCornerPixelsAndClips)
@@ -150,13 +126,10 @@ TEST(SpanRasteriser, FilledBoxIncludesBothCornerPixelsAndClips)
     SpanRasteriser::fillBox(pixels.data(), 10, 10, 10, 2.5, 3.9, 5.2, 1.1, Ink);
     for (int row = 0; row < 10; ++row)
         for (int column = 0; column < 10; ++column)
-            EXPECT_EQ(pixels[std::size_t(row * 10 + column)] == Ink,
-                      column >= 2 && column <= 5 && row >= 1 && row <= 3)
+            EXPECT_EQ(pixels[std::size_t(row * 10 + column)] == Ink, column >= 2 && column <= 5 && row >= 1 && row <= 3)
                 << column << ',' << row;
-
-    std::fill(pixels.begin(), pixels.end(), 0);
-    SpanRasteriser::fillBox(pixels.data(), 10, 10, 10, -50, -50, 1e9, 1e9, Ink);
-    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), Ink), 100);
+    SpanRasteriser::fillBox(pixels.data(), 10, 10, 10, -50, -50, 1e9, 1e9, 0);
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0u), 100);
 }
 
 }
