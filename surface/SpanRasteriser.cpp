@@ -14,9 +14,23 @@ double clampCoordinate(double value)
     return std::clamp(value, -coordinateLimit, coordinateLimit);
 }
 
+// floor() for the clamped coordinates here, without a library call per use: these run
+// several times for each of the tens of thousands of segments of a trace.
+int floorToInt(double value)
+{
+    const int truncated = int(value);
+    return truncated - (value < truncated ? 1 : 0);
+}
+
+int ceilToInt(double value)
+{
+    const int truncated = int(value);
+    return truncated + (value > truncated ? 1 : 0);
+}
+
 // First and last pixel index whose window [i - half + 0.5, i + half + 0.5) meets [low, high].
-int firstIndex(double low, double half) { return int(std::floor(low - half - 0.5)) + 1; }
-int lastIndex(double high, double half) { return int(std::floor(high + half - 0.5)); }
+int firstIndex(double low, double half) { return floorToInt(low - half - 0.5) + 1; }
+int lastIndex(double high, double half) { return floorToInt(high + half - 0.5); }
 
 }
 
@@ -88,8 +102,8 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1)
     const double dv = v1 - v0;
 
     // One-pixel columns that can widen into the canvas.
-    const int columnFirst = std::max(int(std::floor(std::min(u0, u1) - columnOffset_)), -reachRight_);
-    const int columnLast = std::min(int(std::floor(std::max(u0, u1) - columnOffset_)),
+    const int columnFirst = std::max(floorToInt(std::min(u0, u1) - columnOffset_), -reachRight_);
+    const int columnLast = std::min(floorToInt(std::max(u0, u1) - columnOffset_),
                                     width_ - 1 + reachLeft_);
     // A level or upright segment covers a rectangle: grid lines and spectral lines are
     // kept whole and filled row by row.
@@ -104,7 +118,7 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1)
     }
     // A short stroke of a dense trace lies within one column: it covers its whole
     // height there.
-    if (std::floor(std::min(u0, u1) - columnOffset_) == std::floor(std::max(u0, u1) - columnOffset_)
+    if (floorToInt(std::min(u0, u1) - columnOffset_) == floorToInt(std::max(u0, u1) - columnOffset_)
         && columnFirst == columnLast) {
         const int top = std::max(firstIndex(std::min(v0, v1), half), 0);
         const int bottom = std::min(lastIndex(std::max(v0, v1), half), height_ - 1);
@@ -152,7 +166,7 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1)
         // Rows whose window [row - half + 0.5, row + half + 0.5) meets that part.
         const double bottomEdge = vMax + half - 0.5;
         const int top = std::max(firstIndex(vMin, half), 0);
-        const int bottom = std::min(maxOpen ? int(std::ceil(bottomEdge)) - 1 : int(std::floor(bottomEdge)),
+        const int bottom = std::min(maxOpen ? ceilToInt(bottomEdge) - 1 : floorToInt(bottomEdge),
                                     height_ - 1);
         if (top <= bottom)
             addSpan(column, top, bottom);
@@ -218,10 +232,10 @@ void SpanRasteriser::fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine
 {
     if (!std::isfinite(u0) || !std::isfinite(v0) || !std::isfinite(u1) || !std::isfinite(v1))
         return;
-    const int left = std::max(int(std::floor(clampCoordinate(std::min(u0, u1)))), 0);
-    const int right = std::min(int(std::floor(clampCoordinate(std::max(u0, u1)))), width - 1);
-    const int top = std::max(int(std::floor(clampCoordinate(std::min(v0, v1)))), 0);
-    const int bottom = std::min(int(std::floor(clampCoordinate(std::max(v0, v1)))), height - 1);
+    const int left = std::max(floorToInt(clampCoordinate(std::min(u0, u1))), 0);
+    const int right = std::min(floorToInt(clampCoordinate(std::max(u0, u1))), width - 1);
+    const int top = std::max(floorToInt(clampCoordinate(std::min(v0, v1))), 0);
+    const int bottom = std::min(floorToInt(clampCoordinate(std::max(v0, v1))), height - 1);
     for (int row = top; row <= bottom; ++row)
         std::fill(pixels + row * pixelsPerLine + left, pixels + row * pixelsPerLine + right + 1, value);
 }
