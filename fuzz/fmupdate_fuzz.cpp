@@ -7,6 +7,7 @@
 // within the panel and its label strips, and no label with a doubled sign.
 
 #include "app/frmOpening.h"
+#include "fuzz/EscapedText.h"
 #include "app/modMain.h"
 #include "surface/Form.h"
 #include "surface/Presentation.h"
@@ -96,22 +97,6 @@ std::vector<std::string> splitTexts(const std::string& input)
     texts.push_back(start <= input.size() ? input.substr(start) : std::string());
     texts.resize(4);
     return texts;
-}
-
-std::string escaped(const std::string& text)
-{
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
-            out += c;
-        } else {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            out += hex;
-        }
-    }
-    return out;
 }
 
 [[noreturn]] void fail(const std::vector<std::string>& texts, const std::string& what)

@@ -5,6 +5,7 @@
 // brought to the end) the text.
 
 #include "app/ParseEngValue.h"
+#include "fuzz/EscapedText.h"
 
 #include <cmath>
 #include <cstddef>
@@ -40,23 +41,6 @@ std::string firstCharacters(const std::string& text, std::size_t count)
         at += lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
     }
     return text.substr(0, at < text.size() ? at : text.size());
-}
-
-// The text with every byte outside printable ASCII written as \xHH.
-std::string escaped(const std::string& text)
-{
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
-            out += c;
-        } else {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            out += hex;
-        }
-    }
-    return out;
 }
 
 [[noreturn]] void fail(const char* what, const std::string& input, const std::string& text, float value)

@@ -16,22 +16,7 @@ case "$seconds" in
   ''|*[!0-9]*) echo "usage: $0 [SECONDS]" >&2; exit 2 ;;
 esac
 
-packages=(cmake ninja-build clang libclang-rt-14-dev llvm-14 qt6-base-dev fonts-liberation)
-
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
-fi
+tools/install-packages.sh cmake ninja-build clang libclang-rt-14-dev llvm-14 qt6-base-dev fonts-liberation
 
 if [ ! -f build/fuzz/build.ninja ]; then
   cmake --preset fuzz
