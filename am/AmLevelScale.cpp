@@ -9,8 +9,11 @@ void DrawAmLevelScale(Surface& surface)
     // The column starts 20 units right of the spectrum's dark box.
     const float X = float(PanelLeft + double(PanelWidth) + 120.0);
 
-    // White as the window, to erase the labels of the other scale.
-    surface.fillBox(X, 480, X + 490, 5500, colourWhite);
+    // White as the window, to erase the labels of the other scale. The strip reaches to
+    // 20 short of the demodulator panel, wide enough for "-50dB" in the sans-serif faces
+    // the program may be given: a label sticking out of the strip would leave a sliver
+    // behind when the other scale is chosen.
+    surface.fillBox(X, 480, X + 660, 5500, colourWhite);
 
     // Each label stands 120 above the grid line it names, the last 100 above the baseline.
     if (YAxisMode == 1) {

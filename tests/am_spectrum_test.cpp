@@ -119,7 +119,7 @@ TEST(AmSpectrum, EndsWithTheLevelScaleOverAWhiteColumn)
     for (const auto& [scale, labels, last] : { std::tuple { 1, 11u, "0" }, std::tuple { 2, 6u, "-50dB" } }) {
         const auto ops = spectrum(1, 0, scale);
         ASSERT_GT(ops.size(), labels + 1);
-        EXPECT_EQ(OpLog::format(ops[ops.size() - labels - 1]), "fill 7320 480 7810 5500 FFFFFF");
+        EXPECT_EQ(OpLog::format(ops[ops.size() - labels - 1]), "fill 7320 480 7980 5500 FFFFFF");
         EXPECT_EQ(OpLog::format(ops.back()), std::string("text 7320 5300 regular 9.75 \"") + last + '"');
     }
 }

@@ -88,6 +88,24 @@ TEST_F(AmWindowTest, ChoosingTheDefaultsAgainRestoresThePicture)
     EXPECT_EQ(panels(am, logged), first);
 }
 
+// The white strip of the level scale must take away every pixel of the other scale's
+// labels, "-50dB" the widest, at every size the window is shown at.
+TEST_F(AmWindowTest, SwitchingScalesLeavesNoTraceOfTheOtherLabels)
+{
+    for (const double zoom : { 1.0, 2.0, 3.0 }) {
+        SCOPED_TRACE(zoom);
+        Presentation::setPixelsPerTwip(zoom / 15.0);
+        Form& am = open();
+        const QRect column(QPointF(7300 * zoom / 15, 400 * zoom / 15).toPoint(),
+                           QPointF(8000 * zoom / 15, 5600 * zoom / 15).toPoint());
+        const QImage linear = am.grab(column).toImage();
+        click(am, "optLog");
+        click(am, "optLinear");
+        EXPECT_EQ(am.grab(column).toImage(), linear);
+        closeAll();
+    }
+}
+
 TEST_F(AmWindowTest, RedrawingLeavesTheAxisLabelsAsTheyWere)
 {
     Form& am = open();

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The level scale is redrawn after the decibel spectrum.
         OpsCase { { "am", "click:optLog" },
                   { "scale 12000 9000", "fill 4100 500 7300 5500 575757", "line 5400 1214.4 5400 5400 A0FFFF 3",
-                    "fill 7320 480 7810 5500 FFFFFF", "text 7320 5300 regular 9.75 \"-50dB\"",
+                    "fill 7320 480 7980 5500 FFFFFF", "text 7320 5300 regular 9.75 \"-50dB\"",
                     "fill 8000 500 11600 5500 575757" } },
         // The load, then one redraw for the click: the lower sideband alone.
         OpsCase { { "ssb", "click:optLower" },
