@@ -18,13 +18,13 @@ void DrawAmDemodOutput(Surface& surface)
     const float right = float(PanelLeft + double(PanelWidth));
     const float top = float(PanelBottom - PanelHeight);
     surface.fillBox(float(PanelLeft - 100), top - 100, float(right + 100.0), float(PanelBottom + 100),
-                    AmPanelColour);
-    surface.box(PanelLeft, top, right, PanelBottom, AmGridColour);
+                    PanelColour);
+    surface.box(PanelLeft, top, right, PanelBottom, GridColour);
 
     // Output 1 (the unmodulated carrier), 0 and 2.
     for (double fraction : { 0.5, 0.25, 0.75 }) {
         const float y = float(PanelBottom - PanelHeight * fraction);
-        surface.line(PanelLeft, y, right, y, AmGridColour);
+        surface.line(PanelLeft, y, right, y, GridColour);
     }
     surface.setLineWidth(1);
 

@@ -17,7 +17,7 @@ void DrawAmEnvelope(Surface& surface)
 
     // The dark background also erases the previous plot.
     const float right = float(PanelLeft + double(PanelWidth));
-    surface.fillBox(float(PanelLeft - 100), 500, float(right + 100.0), 5500, AmPanelColour);
+    surface.fillBox(float(PanelLeft - 100), 500, float(right + 100.0), 5500, PanelColour);
 
     // One millisecond in 36000 steps of a hundredth of a degree of the 1 kHz audio
     // cycle. The carrier advances 3000 rad per step (about 2.92 rad after whole turns),
@@ -46,12 +46,12 @@ void DrawAmEnvelope(Surface& surface)
     // The grid goes over the trace: one line per 0.2 of the carrier amplitude.
     for (float v = -1; v <= 1.001; v += 0.1f) {
         const float y = float(3000.0 + 2400.0 * v);
-        surface.line(float(PanelLeft - 100), y, float(right + 100.0), y, AmGridColour);
+        surface.line(float(PanelLeft - 100), y, float(right + 100.0), y, GridColour);
     }
 
     // The signal's extremes at twice the carrier amplitude, then zero.
     for (float y : { 600.0f, 5400.0f, 3000.0f })
-        surface.line(float(PanelLeft - 100), y, float(right + 100.0), y, AmReferenceColour);
+        surface.line(float(PanelLeft - 100), y, float(right + 100.0), y, ReferenceColour);
 
     surface.printAt(300, 5600, "0");
     surface.printAt(1900, 5600, ".5");

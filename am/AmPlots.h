@@ -1,6 +1,5 @@
 #pragma once
 
-#include "surface/Colour.h"
 #include "surface/Surface.h"
 
 #include <string>
@@ -8,11 +7,6 @@
 // The three plots of the AM window, each on its own dark panel, and the level scale
 // beside the spectrum. They read the settings from the shared state (modMain) and set
 // the panel geometry registers for themselves.
-
-// Colours of the AM panels.
-constexpr Colour AmPanelColour = 0x575757;     // dark background box
-constexpr Colour AmGridColour = 0x88AA88;      // grid and outline
-constexpr Colour AmReferenceColour = 0xDDDDDD; // centre and reference lines
 
 // Left panel: one millisecond of the transmitted signal, its envelope filled.
 void DrawAmEnvelope(Surface& surface);

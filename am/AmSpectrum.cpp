@@ -73,12 +73,12 @@ void DrawAmSpectrum(Surface& surface)
     // The dark background also erases the previous spectrum.
     const float right = float(PanelLeft + double(PanelWidth));
     surface.fillBox(float(PanelLeft - 100), float(PanelBottom - PanelHeight - 100), float(right + 100.0),
-                    float(PanelBottom + 100), AmPanelColour);
+                    float(PanelBottom + 100), PanelColour);
 
     // Every 0.1 of the linear scale, which is every 5 dB of the decibel scale.
     for (float v = 0; v <= 1.001; v += 0.1f) {
         const float y = float(PanelBottom - PanelHeight * double(v));
-        surface.line(PanelLeft, y, right, y, AmGridColour);
+        surface.line(PanelLeft, y, right, y, GridColour);
     }
 
     PanelCentre = CentreOfPanel();
@@ -86,9 +86,9 @@ void DrawAmSpectrum(Surface& surface)
     // One line per kHz, 300 units apart.
     for (float u = -1; u <= 1.001; u += 0.2f) {
         const float x = float(PanelCentre + double(u) * 0.5 * PanelWidth);
-        surface.line(x, 600, x, PanelBottom, AmGridColour);
+        surface.line(x, 600, x, PanelBottom, GridColour);
     }
-    surface.line(PanelCentre, 600, PanelCentre, PanelBottom, AmReferenceColour);
+    surface.line(PanelCentre, 600, PanelCentre, PanelBottom, ReferenceColour);
 
     // The carrier stands at full height on either scale.
     surface.setLineWidth(3);

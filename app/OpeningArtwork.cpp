@@ -9,9 +9,6 @@ using namespace modMain;
 
 namespace {
 
-constexpr Colour GridColour = 0x88AA88;
-constexpr Colour CentreLineColour = 0xDDDDDD;
-
 // The grid shared by the waveform and spectrum panels: eleven horizontal lines from
 // the bottom to the top of the panel, then eleven vertical ones across it.
 void drawGrid(Surface& surface)
@@ -74,7 +71,7 @@ void DrawOpeningSpectrum(Surface& surface)
     surface.fillBox(float(PanelLeft - 100), 500, float(PanelLeft + double(PanelWidth) + 100), 5500,
                     PanelBackColour);
     drawGrid(surface);
-    surface.line(PanelCentre, 600, PanelCentre, PanelBottom, CentreLineColour);
+    surface.line(PanelCentre, 600, PanelCentre, PanelBottom, ReferenceColour);
     surface.setLineWidth(3);
 
     // The carrier at full height: the panel's top is 0 dB, its bottom 50 dB down.

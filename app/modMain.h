@@ -26,6 +26,11 @@ inline float SidebandLevel = 0;     // SSB unwanted-sideband level in dB
 // Constants and strings.
 inline float Pi = 0;
 inline Colour TraceColour = 0;      // light cyan &HFFFFA0: traces and spectral lines
+
+// The colours every plot panel shares.
+inline constexpr Colour PanelColour = 0x575757;     // the dark background box
+inline constexpr Colour GridColour = 0x88AA88;      // grid lines and outlines
+inline constexpr Colour ReferenceColour = 0xDDDDDD; // centre and reference lines
 inline std::string VersionText;
 inline std::string CopyrightText;
 

@@ -9,11 +9,7 @@ using namespace modMain;
 using namespace FmState;
 
 namespace {
-
-constexpr Colour PanelColour = 0x575757;
-constexpr Colour GridColour = 0x88AA88;
 constexpr Colour StripColour = 0xFFFFFF;
-
 }
 
 void DrawFmSpectrumFrame(Surface& surface)

@@ -32,7 +32,7 @@ void DrawSsbEnvelope(Surface& surface)
     surface.setLineWidth(1);
 
     surface.fillBox(float(PanelLeft - 100), 500, float(PanelLeft + double(PanelWidth) + 100), 5500,
-                    SsbPanelColour);
+                    PanelColour);
 
     // The level gains stay the same for the whole trace.
     const double sidebandGain = Gain(SidebandLevel);

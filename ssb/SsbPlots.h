@@ -1,16 +1,10 @@
 #pragma once
 
-#include "surface/Colour.h"
-
 class Surface;
 
 // The two panels of the SSB window, drawn from the shared settings (AudioKHz, SsbMode,
 // CarrierLevel, SidebandLevel) every time one of them changes: the transmitted
 // waveform on the right, then the line spectrum on the left with its dB scale.
-
-inline constexpr Colour SsbPanelColour = 0x575757;      // dark grey behind each plot
-inline constexpr Colour SsbGridColour = 0x88AA88;       // grey-green grid
-inline constexpr Colour SsbCentreLineColour = 0xDDDDDD; // the carrier's place
 
 // The transmitted signal against time, sampled so densely that its outline shows the
 // envelope. Right-hand panel, x 6400 to 11600.

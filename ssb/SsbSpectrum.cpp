@@ -34,22 +34,22 @@ void DrawSsbSpectrum(Surface& surface)
     surface.setLineWidth(1);
 
     surface.fillBox(float(PanelLeft - 100), float(PanelBottom - PanelHeight - 100),
-                    float(PanelLeft + double(PanelWidth) + 100), float(PanelBottom + 100), SsbPanelColour);
+                    float(PanelLeft + double(PanelWidth) + 100), float(PanelBottom + 100), PanelColour);
 
     // Level grid every 5 dB from the baseline (-50 dB) up to 0 dB. The bound 1.001 lets
     // the single-precision sum near 1.0 through.
     for (WorkY = 0; WorkY <= 1.001f; WorkY += 0.1f) {
         const float y = float(PanelBottom - PanelHeight * double(WorkY));
-        surface.line(PanelLeft, y, float(PanelLeft + double(PanelWidth)), y, SsbGridColour);
+        surface.line(PanelLeft, y, float(PanelLeft + double(PanelWidth)), y, GridColour);
     }
 
     // Frequency grid every kHz, 5 kHz either side of the carrier.
     PanelCentre = CentreOfPanel();
     for (WorkX = -1; WorkX <= 1.001f; WorkX += 0.2f) {
         const float x = float(PanelCentre + double(WorkX) * 0.5 * PanelWidth);
-        surface.line(x, 600, x, PanelBottom, SsbGridColour);
+        surface.line(x, 600, x, PanelBottom, GridColour);
     }
-    surface.line(PanelCentre, 600, PanelCentre, PanelBottom, SsbCentreLineColour);
+    surface.line(PanelCentre, 600, PanelCentre, PanelBottom, ReferenceColour);
 
     surface.setLineWidth(3);
     WorkX = float(double(AudioKHz) * 0.1 * PanelWidth);
