@@ -51,17 +51,6 @@ inline std::vector<std::string> formatted(const std::vector<DrawOp>& ops)
     return text;
 }
 
-inline std::vector<std::string> split(const std::string& text, const std::string& separator)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + separator.size())
-        parts.push_back(text.substr(start, end - start));
-    if (start < text.size())
-        parts.push_back(text.substr(start));
-    return parts;
-}
-
 // Every window test starts from a program that has not started yet: nothing loaded,
 // shared state cleared, the design screen of 12000 x 9000 twips at 15 twips a pixel,
 // every window recording its operations and message boxes collected instead of shown.
