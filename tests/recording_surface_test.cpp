@@ -37,15 +37,4 @@ TEST(RecordingSurface, WritesEveryOperationInOrder)
               "message \"line one\\nline two\"\n");
 }
 
-TEST(RecordingSurface, PrintMovesToTheStartOfTheNextLine)
-{
-    RecordingSurface surface(12000, 9000);
-    surface.setCurrentX(700);
-    surface.setCurrentY(1000);
-    surface.print("a");
-    EXPECT_EQ(surface.currentX(), 0);
-    EXPECT_GT(surface.currentY(), 1000 + 9.75 * 20);
-    EXPECT_LT(surface.currentY(), 1000 + 9.75 * 20 * 1.5);
-}
-
 }
