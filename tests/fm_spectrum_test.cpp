@@ -12,60 +12,30 @@ using namespace FmState;
 
 namespace {
 
-// A run of the spectrum computation as the plot shows it: the level of every drawn line
-// by order (0 for the carrier), read back from the height of its line, and the last
-// order evaluated.
-struct Spectrum {
-    std::map<int, double> levels;
-    int lastOrder = -1;
-    int carrierLines = 0;
-};
-
-// The spacing and width put pair n at 25 n units either side of the carrier, so every
-// order up to 100 stays on the panel and its order can be read from its place.
-constexpr float LineSpacing = 3000;
-constexpr float WideEnough = 600000;
-
-Spectrum runSpectrum(float index, float bottom)
+// A run of the spectrum computation as the plot shows it: the level of each drawn line by
+// order (0 for the carrier), read back from its height. The spacing and width put pair n
+// at 25 n units either side of the carrier, so every order up to 100 stays on the panel.
+std::map<int, std::vector<double>> runSpectrum(float index, float bottom)
 {
     startUpState();
     ClearFmState();
     ModIndex = index;
     PlotBottom = bottom;
-    ModulatingFrequency = LineSpacing;
-    PanelWidth = WideEnough;
-
+    ModulatingFrequency = 3000;
+    PanelWidth = 600000;
     RecordingSurface surface(11880, 8490);
     surface.setScale(12000, 9000);
     surface.log().clear();
     ComputeFmSpectrum(surface);
     EXPECT_EQ(surface.lineWidth(), 1);
-
-    Spectrum spectrum;
-    const auto& ops = surface.ops();
-    for (std::size_t i = 0; i < ops.size(); ++i) {
-        const DrawOp& line = ops[i];
+    std::map<int, std::vector<double>> levels;
+    for (const DrawOp& line : surface.ops()) {
         EXPECT_TRUE(line.kind == DrawOp::Kind::Line && line.x1 == line.x2 && line.y2 == 7000 && line.width == 2
-                    && line.colour == 0xFFFFA0u)
+                    && line.colour == TraceColour)
             << OpLog::format(line);
-        const double level = (double(line.y1) - 1000.0) / 6000.0 * bottom;
-        if (line.x1 == 8500) {
-            ++spectrum.carrierLines;
-            spectrum.levels[0] = level;
-            continue;
-        }
-        // A pair: the lower sideband, then the upper at the same height (a lone lower
-        // sideband throws out of range).
-        const int order = int(std::lround((8500.0 - line.x1) / 25.0));
-        EXPECT_GT(order, 0);
-        EXPECT_EQ(OpLog::format(ops.at(i + 1)), OpLog::format({ DrawOp::Kind::Line, 8500 + 25.0f * float(order),
-                                                             line.y1, 8500 + 25.0f * float(order), 7000,
-                                                             line.colour, 2 }));
-        spectrum.levels[order] = level;
-        ++i;
+        levels[int(std::lround(std::abs(line.x1 - 8500) / 25.0))].push_back((line.y1 - 1000.0) / 6000.0 * bottom);
     }
-    spectrum.lastOrder = int(BesselOrder);
-    return spectrum;
+    return levels;
 }
 
 std::vector<int> range(int first, int last)
@@ -76,73 +46,63 @@ std::vector<int> range(int first, int last)
     return orders;
 }
 
-struct LevelCase {
-    float index;
-    float bottom;
-    std::map<int, double> levels;            // dB, by order (0: the carrier)
-    int lastOrder;                           // the last order evaluated
-    std::optional<std::vector<int>> drawn;   // the orders of the pairs drawn, when checked
-    double tolerance = 0.005;
-};
-
-void PrintTo(const LevelCase& c, std::ostream* out)
+TEST(FmSpectrum, LinesStandAtTheirLevelsAndTheRunStopsAtTheThirdOrderAtTheFloor)
 {
-    *out << "index " << c.index << ", floor " << c.bottom << " dB";
-}
-
-class FmSpectrumLevels : public testing::TestWithParam<LevelCase> {};
-
-TEST_P(FmSpectrumLevels, LinesStandAtTheirLevelsAndTheRunStopsAtTheThirdOrderAtTheFloor)
-{
-    const LevelCase& c = GetParam();
-    const Spectrum spectrum = runSpectrum(c.index, c.bottom);
-    EXPECT_EQ(spectrum.carrierLines, 1);
-    for (const auto& [order, level] : c.levels) {
-        ASSERT_TRUE(spectrum.levels.contains(order)) << "order " << order;
-        EXPECT_NEAR(spectrum.levels.at(order), level, c.tolerance) << "order " << order;
-    }
-    EXPECT_EQ(spectrum.lastOrder, c.lastOrder);
-    std::vector<int> drawn;
-    for (const auto& [order, level] : spectrum.levels) {
-        EXPECT_TRUE(std::isfinite(level)) << order;
-        if (order > 0)
-            drawn.push_back(order);
-    }
-    if (c.drawn)
-        EXPECT_EQ(drawn, *c.drawn);
-}
-
-const std::map<int, double> indexOne { { 0, 2.32 }, { 1, 7.13 }, { 2, 18.79 }, { 3, 34.17 }, { 4, 52.12 } };
-const std::map<int, double> indexFive { { 0, 15.01 }, { 1, 9.69 }, { 2, 26.64 }, { 3, 8.76 } };
-
-INSTANTIATE_TEST_SUITE_P(
-    Indices, FmSpectrumLevels,
-    testing::Values(
+    const std::map<int, double> indexOne { { 0, 2.32 }, { 1, 7.13 }, { 2, 18.79 }, { 3, 34.17 }, { 4, 52.12 } };
+    const std::map<int, double> indexFive { { 0, 15.01 }, { 1, 9.69 }, { 2, 26.64 }, { 3, 8.76 } };
+    const struct {
+        float index, bottom;
+        std::map<int, double> levels;          // dB, by order (0: the carrier)
+        int lastOrder;                         // the last order evaluated
+        std::optional<std::vector<int>> drawn; // the orders of the pairs drawn, when checked
+        double tolerance = 0.005;
+    } cases[] = {
         // The default inputs: order 5 is the first at the floor, 5, 6 and 7 make three.
-        LevelCase { 1, 60, indexOne, 7, range(1, 4) },
+        { 1, 60, indexOne, 7, range(1, 4) },
         // A deeper floor shows order 5.
-        LevelCase { 1, 100, { { 5, 72.05 } }, 9, range(1, 6) },
-        // A floor just under the carrier: only order 1 is drawn, the count reaches
-        // three at order 4.
-        LevelCase { 1, 10, {}, 4, range(1, 1) },
+        { 1, 100, { { 5, 72.05 } }, 9, range(1, 6) },
+        // A floor just under the carrier: only order 1 is drawn, three at the floor by order 4.
+        { 1, 10, {}, 4, range(1, 1) },
         // Order 2 is weaker than its neighbours; orders up to 10 lie above the floor.
-        LevelCase { 5, 60, indexFive, 13, range(1, 10) },
+        { 5, 60, indexFive, 13, range(1, 10) },
         // Only the magnitude of each amplitude is used, so the sign of the index is lost.
-        LevelCase { -5, 60, indexFive, 13, range(1, 10) },
+        { -5, 60, indexFive, 13, range(1, 10) },
         // The carrier is beyond the floor: a line of no height, counted as the first of
         // the three; the count is not reset by the strong orders that follow.
-        LevelCase { 2.405f, 60, { { 0, 60 } }, 8 },
+        { 2.405f, 60, { { 0, 60 } }, 8 },
         // The single-precision sum puts the carrier about 1 dB below the exact J0(15).
-        LevelCase { 15, 60, { { 0, 37.9 } }, 25, std::nullopt, 0.1 },
+        { 15, 60, { { 0, 37.9 } }, 25, std::nullopt, 0.1 },
         // No deviation: every order from 1 has an amplitude of exactly zero, counted at
         // the floor and not drawn.
-        LevelCase { 0, 60, { { 0, 0 } }, 3, std::vector<int> {} },
+        { 0, 60, { { 0, 0 } }, 3, std::vector<int> {} },
         // At a tiny index the first term of order 4, (5e-13)^4 / 4!, underflows single
         // precision to zero; orders 4, 5 and 6 end the run below a floor of 1e10 dB.
-        LevelCase { 1e-12f, 1e10f, {}, 6, range(1, 3) },
+        { 1e-12f, 1e10f, {}, 6, range(1, 3) },
         // At index 15 orders 33 and 34 lie about 176 and 189 dB down; 34! still fits
         // single precision, 35! does not, so 35, 36 and 37 end the run whatever the floor.
-        LevelCase { 15, 200, { { 33, 176 }, { 34, 188.7 } }, 37, range(1, 34), 1 },
-        LevelCase { 15, 1e10f, {}, 37, range(1, 34) }));
+        { 15, 200, { { 33, 176 }, { 34, 188.7 } }, 37, range(1, 34), 1 },
+        { 15, 1e10f, {}, 37, range(1, 34) },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "index " << c.index << ", floor " << c.bottom << " dB");
+        const auto lines = runSpectrum(c.index, c.bottom);
+        for (const auto& [order, level] : c.levels) {
+            ASSERT_TRUE(lines.contains(order)) << "order " << order;
+            EXPECT_NEAR(lines.at(order)[0], level, c.tolerance) << "order " << order;
+        }
+        EXPECT_EQ(int(BesselOrder), c.lastOrder);
+        std::vector<int> drawn;
+        for (const auto& [order, levels] : lines) {
+            // The carrier once, each pair on both sides at one height.
+            EXPECT_EQ(levels.size(), order == 0 ? 1u : 2u) << order;
+            EXPECT_EQ(levels.front(), levels.back()) << order;
+            EXPECT_TRUE(std::isfinite(levels[0])) << order;
+            if (order > 0)
+                drawn.push_back(order);
+        }
+        if (c.drawn)
+            EXPECT_EQ(drawn, *c.drawn);
+    }
+}
 
 }
