@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,31 +24,23 @@ inline void startUpState()
     modMain::InitSharedState();
 }
 
-// The operations of a log of the given kind, in order.
-inline std::vector<DrawOp> opsOfKind(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
-{
-    std::vector<DrawOp> found;
-    for (const DrawOp& op : ops)
-        if (op.kind == kind)
-            found.push_back(op);
-    return found;
-}
-
 // The lines drawn in the trace colour, in order.
 inline std::vector<DrawOp> traceLines(const std::vector<DrawOp>& ops)
 {
     std::vector<DrawOp> found;
-    for (const DrawOp& op : opsOfKind(ops, DrawOp::Kind::Line))
-        if (op.colour == modMain::TraceColour)
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Line && op.colour == modMain::TraceColour)
             found.push_back(op);
     return found;
 }
 
-inline std::vector<std::string> formatted(const std::vector<DrawOp>& ops)
+// The operations as the render tool writes them, only those of one kind when it is given.
+inline std::vector<std::string> formatted(const std::vector<DrawOp>& ops, std::optional<DrawOp::Kind> kind = {})
 {
     std::vector<std::string> text;
     for (const DrawOp& op : ops)
-        text.push_back(OpLog::format(op));
+        if (!kind || op.kind == *kind)
+            text.push_back(OpLog::format(op));
     return text;
 }
 

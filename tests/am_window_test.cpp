@@ -115,18 +115,14 @@ TEST_F(AmWindowTest, TabVisitsTheSelectedButtonOfEachGroupAndArrowsChoose)
         }
         return visited;
     };
-    EXPECT_EQ(press(Qt::Key_Tab, 8), (std::vector<QString> { "optAudio1000", "optModulation100", "optLinear",
+    click(am, "optAudio3000"); // Tab comes into a group at its choice, also one made by a click
+    EXPECT_EQ(press(Qt::Key_Tab, 8), (std::vector<QString> { "optAudio3000", "optModulation100", "optLinear",
                                                              "optClipperOff", "Option1", "cmdExit",
-                                                             "optAudio1000", "optModulation100" }));
+                                                             "optAudio3000", "optModulation100" }));
     const std::size_t logged = am.opLog()->size();
     EXPECT_EQ(press(Qt::Key_Down, 1), std::vector<QString> { "optModulation120" });
     EXPECT_EQ(ModDepth, 1.2f);
     EXPECT_EQ(panels(am, logged).size(), 3u);
-
-    // Tab comes back into the group at the new choice, also one made by a click.
-    click(am, "optAudio3000");
-    EXPECT_EQ(press(Qt::Key_Tab, 6), (std::vector<QString> { "optLinear", "optClipperOff", "Option1", "cmdExit",
-                                                             "optAudio3000", "optModulation120" }));
 }
 
 }

@@ -49,9 +49,7 @@ TEST(FaultSweep, EveryAmSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
                         YAxisMode = scale;
                         DemodType = demodulator;
                         expectSafeAndInsidePanels(drawAmWindow,
-                            "audio " + FormatSingle(audio) + " depth " + FormatSingle(depth) + " clipper "
-                                + std::to_string(clipper) + " scale " + std::to_string(scale) + " demodulator "
-                                + std::to_string(demodulator));
+                            testing::PrintToString(std::tuple { audio, depth, clipper, scale, demodulator }));
                         ++combinations;
                     }
     EXPECT_EQ(combinations, 3 * 7 * 2 * 2 * 2);
@@ -72,8 +70,7 @@ TEST(FaultSweep, EverySsbSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
                     CarrierLevel = carrier;
                     SidebandLevel = sideband;
                     expectSafeAndInsidePanels(drawSsbWindow,
-                        "audio " + FormatSingle(audio) + " mode " + std::to_string(mode) + " carrier "
-                            + FormatSingle(carrier) + " sideband " + FormatSingle(sideband));
+                        testing::PrintToString(std::tuple { audio, mode, carrier, sideband }));
                     ++combinations;
                 }
     EXPECT_EQ(combinations, 3 * 3 * 8 * 8);

@@ -70,8 +70,9 @@ TEST_F(FmPlotTest, FrameLabelsNameTheHalfWidthAndSixthsOfTheFloor)
         SCOPED_TRACE(testing::Message() << "floor " << c.bottom << ", width " << c.width);
         draw(DrawFmSpectrumFrame, c.bottom, c.width);
         std::vector<std::string> labels;
-        for (const DrawOp& op : opsOfKind(surface.ops(), DrawOp::Kind::Text))
-            labels.push_back(op.text);
+        for (const DrawOp& op : surface.ops())
+            if (op.kind == DrawOp::Kind::Text)
+                labels.push_back(op.text);
         EXPECT_EQ(labels, c.labels);
         // The panel is painted over first, and the label strips before the new labels.
         const auto& ops = surface.ops();

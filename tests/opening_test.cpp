@@ -46,15 +46,11 @@ TEST_F(ProgramTest, StartUpGivesTheSharedStateItsValues)
 
 TEST_F(ProgramTest, PanelCentreRoundsHalvesToEven)
 {
-    const struct {
-        std::int16_t left;
-        float width;
-        std::int16_t centre;
-    } cases[] = { { 4300, 3000, 5800 }, { 400, 3200, 2000 }, { 0, 5, 2 }, { 0, 7, 4 }, { 1, 3, 2 } };
-    for (const auto& c : cases) {
-        PanelLeft = c.left;
-        PanelWidth = c.width;
-        EXPECT_EQ(CentreOfPanel(), c.centre) << c.left << " + " << c.width << " / 2";
+    for (const auto& [left, width, centre] : { std::tuple { 4300, 3000, 5800 }, { 400, 3200, 2000 },
+                                                { 0, 5, 2 }, { 0, 7, 4 }, { 1, 3, 2 } }) {
+        PanelLeft = std::int16_t(left);
+        PanelWidth = float(width);
+        EXPECT_EQ(CentreOfPanel(), centre) << left << " + " << width << " / 2";
     }
 }
 
