@@ -98,14 +98,6 @@ protected:
         button->click();
     }
 
-    static QString checkedIn(Form& form, const char* frame)
-    {
-        for (QRadioButton* button : form.control(frame)->findChildren<QRadioButton*>())
-            if (button->isChecked())
-                return button->objectName();
-        return {};
-    }
-
     // The operations added to a window's log since it held `first` of them.
     static std::vector<DrawOp> opsSince(const Form& form, std::size_t first)
     {

@@ -120,9 +120,7 @@ const struct {
       { 1118.4f, none, 2671.68f, none, 4689.6f } },
 };
 
-struct Line {
-    float x, top;
-};
+using Line = std::pair<float, float>; // x, top
 
 // The sideband lines of the spectrum, after the carrier, which stands full height in the centre.
 std::vector<Line> sidebands(const Settings& s)
@@ -131,10 +129,9 @@ std::vector<Line> sidebands(const Settings& s)
     for (const DrawOp& op : traceLines(draw(DrawAmSpectrum, s))) {
         EXPECT_EQ(op.width, 3);
         EXPECT_EQ(op.y2, 5400);
-        lines.push_back({ op.x1, op.y1 });
+        lines.emplace_back(op.x1, op.y1);
     }
-    EXPECT_EQ(lines.at(0).x, 5700);
-    EXPECT_EQ(lines.at(0).top, 600);
+    EXPECT_EQ(lines.at(0), Line(5700, 600));
     lines.erase(lines.begin());
     return lines;
 }
@@ -156,8 +153,8 @@ TEST(AmSpectrum, LineTopsForEveryDepthClipperAndScale)
                 const auto drawn = sidebands({ .depth = row.depth, .clipper = clipper, .scale = scale });
                 ASSERT_EQ(drawn.size(), expected.size());
                 for (std::size_t i = 0; i < drawn.size(); ++i) {
-                    EXPECT_EQ(drawn[i].x, expected[i].x) << i;
-                    EXPECT_NEAR(drawn[i].top, expected[i].top, 0.01) << i;
+                    EXPECT_EQ(drawn[i].first, expected[i].first) << i;
+                    EXPECT_NEAR(drawn[i].second, expected[i].second, 0.01) << i;
                 }
             }
 }
@@ -168,7 +165,7 @@ TEST(AmSpectrum, PairsBeyondFiveKilohertzAreSkipped)
                                    std::pair { 2.0f, std::vector<float> { 5100, 6300, 4500, 6900 } } }) {
         std::vector<float> drawn;
         for (const Line& line : sidebands({ .depth = 1.4f, .kHz = kHz }))
-            drawn.push_back(line.x);
+            drawn.push_back(line.first);
         EXPECT_EQ(drawn, xs) << kHz << " kHz";
     }
 }

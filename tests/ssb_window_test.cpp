@@ -13,6 +13,15 @@ std::string settings()
         + FormatSingle(SidebandLevel);
 }
 
+// The option button chosen in a frame.
+QString checkedIn(Form& form, const char* frame)
+{
+    for (QRadioButton* button : form.control(frame)->findChildren<QRadioButton*>())
+        if (button->isChecked())
+            return button->objectName();
+    return {};
+}
+
 // The SSB window opened from the menu, as a user opens it.
 class SsbWindowTest : public ProgramTest {
 protected:
