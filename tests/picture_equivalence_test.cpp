@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+// Failures name the scene.
+void PrintTo(const RedrawScene& scene, std::ostream* out) { *out << scene.name; }
+
 namespace {
 
 // How far the fast canvas may stray from drawing every segment with QPainter.
@@ -48,7 +51,7 @@ class PictureEquivalence : public testing::TestWithParam<RedrawScene> {};
 TEST_P(PictureEquivalence, CanvasMatchesOneQPainterCallPerSegment)
 {
     for (const double pixelsPerTwip : { 1.0 / 15.0, 2400.0 / 12000.0 }) {
-        SCOPED_TRACE(GetParam().name + " at " + std::to_string(pixelsPerTwip) + " pixels a twip");
+        SCOPED_TRACE(pixelsPerTwip);
         CanvasSurface canvas(12000, 9000, pixelsPerTwip);
         PainterSurface reference(12000, 9000, pixelsPerTwip);
         chooseScene(GetParam());
