@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,43 +24,24 @@ inline void startUpState()
     modMain::InitSharedState();
 }
 
-// The operations of a log of the given kind, in order.
-inline std::vector<DrawOp> opsOfKind(const std::vector<DrawOp>& ops, DrawOp::Kind kind)
-{
-    std::vector<DrawOp> found;
-    for (const DrawOp& op : ops)
-        if (op.kind == kind)
-            found.push_back(op);
-    return found;
-}
-
 // The lines drawn in the trace colour, in order.
 inline std::vector<DrawOp> traceLines(const std::vector<DrawOp>& ops)
 {
     std::vector<DrawOp> found;
-    for (const DrawOp& op : opsOfKind(ops, DrawOp::Kind::Line))
-        if (op.colour == modMain::TraceColour)
+    for (const DrawOp& op : ops)
+        if (op.kind == DrawOp::Kind::Line && op.colour == modMain::TraceColour)
             found.push_back(op);
     return found;
 }
 
-inline std::vector<std::string> formatted(const std::vector<DrawOp>& ops)
+// The operations as the render tool writes them, only those of one kind when it is given.
+inline std::vector<std::string> formatted(const std::vector<DrawOp>& ops, std::optional<DrawOp::Kind> kind = {})
 {
     std::vector<std::string> text;
     for (const DrawOp& op : ops)
-        text.push_back(OpLog::format(op));
+        if (!kind || op.kind == *kind)
+            text.push_back(OpLog::format(op));
     return text;
-}
-
-inline std::vector<std::string> split(const std::string& text, const std::string& separator)
-{
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + separator.size())
-        parts.push_back(text.substr(start, end - start));
-    if (start < text.size())
-        parts.push_back(text.substr(start));
-    return parts;
 }
 
 // Every window test starts from a program that has not started yet: nothing loaded,
@@ -114,14 +96,6 @@ protected:
         auto* button = qobject_cast<QAbstractButton*>(form.control(name));
         ASSERT_NE(button, nullptr) << name;
         button->click();
-    }
-
-    static QString checkedIn(Form& form, const char* frame)
-    {
-        for (QRadioButton* button : form.control(frame)->findChildren<QRadioButton*>())
-            if (button->isChecked())
-                return button->objectName();
-        return {};
     }
 
     // The operations added to a window's log since it held `first` of them.

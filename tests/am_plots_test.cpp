@@ -12,51 +12,47 @@ namespace {
 
 struct Settings {
     float depth = 1;
-    std::int16_t clipper = 0;
-    std::int16_t demod = 0;
+    std::int16_t clipper = 0, demod = 0, scale = 1;
     float kHz = 1;
 };
 
-// The trace of one plot drawn at the given settings: its joined points, in order.
-std::vector<DrawOp> trace(void (*plot)(Surface&), const Settings& s)
+// The operations of one plot drawn at the given settings.
+std::vector<DrawOp> draw(void (*plot)(Surface&), const Settings& s)
 {
     startUpState();
     ModDepth = s.depth;
     ClipperOn = s.clipper;
     DemodType = s.demod;
+    YAxisMode = s.scale;
     AudioKHz = s.kHz;
     RecordingSurface surface(12000, 9000);
     plot(surface);
     EXPECT_EQ(surface.lineWidth(), 1);
-    return traceLines(surface.ops());
+    return surface.ops();
 }
 
-struct Extent {
-    Settings settings;
-    float top, bottom;
-};
-
-void expectExtent(const std::vector<DrawOp>& lines, const Extent& e, float tolerance)
+// The top and bottom of a trace, its point count and its first and last x.
+void expectTrace(void (*plot)(Surface&), const Settings& s, float top, float bottom, float tolerance)
 {
-    const auto [top, bottom] = std::minmax_element(
+    SCOPED_TRACE(testing::Message() << "depth " << s.depth << ", clipper " << s.clipper << ", demodulator "
+                                    << s.demod);
+    const auto lines = traceLines(draw(plot, s));
+    const bool envelope = plot == DrawAmEnvelope;
+    ASSERT_EQ(lines.size(), envelope ? 36001u : 361u);
+    EXPECT_EQ(lines.front().x2, envelope ? 400 : 8100);
+    EXPECT_EQ(lines.back().x2, envelope ? 3600 : 11500);
+    const auto [high, low] = std::minmax_element(
         lines.begin(), lines.end(), [](const DrawOp& a, const DrawOp& b) { return a.y2 < b.y2; });
-    EXPECT_NEAR(top->y2, e.top, tolerance);
-    EXPECT_NEAR(bottom->y2, e.bottom, tolerance);
+    EXPECT_NEAR(high->y2, top, tolerance);
+    EXPECT_NEAR(low->y2, bottom, tolerance);
 }
 
 TEST(AmEnvelope, BandSpansTheEnvelopeAcrossTheMillisecond)
 {
-    const Extent cases[] = { { { .depth = 0 }, 1800, 4200 }, { { .depth = 1 }, 600, 5400 },
-                             { { .depth = 1.4f }, 500, 5500 }, // cut flat
-                             { { .depth = 1.4f, .clipper = 1 }, 648, 5352 } };
-    for (const Extent& e : cases) {
-        SCOPED_TRACE(testing::Message() << "depth " << e.settings.depth << ", clipper " << e.settings.clipper);
-        const auto lines = trace(DrawAmEnvelope, e.settings);
-        ASSERT_EQ(lines.size(), 36001u);
-        EXPECT_EQ(lines.front().x2, 400);
-        EXPECT_EQ(lines.back().x2, 3600);
-        expectExtent(lines, e, 0.5);
-    }
+    expectTrace(DrawAmEnvelope, { .depth = 0 }, 1800, 4200, 0.5);
+    expectTrace(DrawAmEnvelope, { .depth = 1 }, 600, 5400, 0.5);
+    expectTrace(DrawAmEnvelope, { .depth = 1.4f }, 500, 5500, 0.5); // cut flat
+    expectTrace(DrawAmEnvelope, { .depth = 1.4f, .clipper = 1 }, 648, 5352, 0.5);
 }
 
 TEST(AmEnvelope, PinchesWhereTheEnvelopeReachesZero)
@@ -64,20 +60,14 @@ TEST(AmEnvelope, PinchesWhereTheEnvelopeReachesZero)
     // One trough at 0.75 ms at 1 kHz, three at 3 kHz.
     for (const auto& [kHz, troughs] : std::vector<std::pair<float, std::vector<int>>> {
              { 1.0f, { 27000 } }, { 3.0f, { 9000, 21000, 33000 } } }) {
-        const auto lines = trace(DrawAmEnvelope, { .kHz = kHz });
+        const auto lines = traceLines(draw(DrawAmEnvelope, { .kHz = kHz }));
         for (int n : troughs)
             EXPECT_NEAR(lines[std::size_t(n)].y2, 3000, 0.5) << kHz << " kHz, n " << n;
     }
-    // Overmodulated, flat on the centre line while 1 + 1.4 sin is negative; the clipper
-    // keeps the band open by 0.04 of the carrier.
-    const auto flat = trace(DrawAmEnvelope, { .depth = 1.4f });
-    const auto open = trace(DrawAmEnvelope, { .depth = 1.4f, .clipper = 1 });
-    float widest = 0;
+    // Overmodulated, flat on the centre line while 1 + 1.4 sin is negative.
+    const auto flat = traceLines(draw(DrawAmEnvelope, { .depth = 1.4f }));
     for (std::size_t n = 23000; n <= 31000; ++n)
         EXPECT_EQ(flat[n].y2, 3000) << n;
-    for (std::size_t n = 26900; n <= 27100; ++n)
-        widest = std::max(widest, std::abs(open[n].y2 - 3000));
-    EXPECT_NEAR(widest, 48, 0.5);
 }
 
 TEST(AmClipper, EachRuleWorksOnTheResultOfTheOneBefore)
@@ -94,21 +84,107 @@ TEST(AmClipper, EachRuleWorksOnTheResultOfTheOneBefore)
 
 TEST(AmDemodOutput, PeakAndTroughOfTheOutput)
 {
-    const Extent cases[] = { { {}, 1800, 4200 },
-                             { { .demod = 1 }, 1800, 4116 },
-                             { { .clipper = 1, .demod = 1 }, 1884, 4090.8f },
-                             { { .depth = 1.4f }, 1320, 4200 },
-                             { { .depth = 1.4f, .demod = 1 }, 1320, 4152 },
-                             { { .depth = 1.4f, .clipper = 1 }, 1848, 4152 },
-                             { { .depth = 0, .demod = 1 }, 3000, 3000 } };
-    for (const Extent& e : cases) {
-        SCOPED_TRACE(testing::Message() << "depth " << e.settings.depth << ", clipper " << e.settings.clipper
-                                        << ", demodulator " << e.settings.demod);
-        const auto lines = trace(DrawAmDemodOutput, e.settings);
-        ASSERT_EQ(lines.size(), 361u);
-        EXPECT_EQ(lines.front().x2, 8100);
-        EXPECT_EQ(lines.back().x2, 11500);
-        expectExtent(lines, e, 0.01);
+    expectTrace(DrawAmDemodOutput, {}, 1800, 4200, 0.01);
+    expectTrace(DrawAmDemodOutput, { .demod = 1 }, 1800, 4116, 0.01);
+    expectTrace(DrawAmDemodOutput, { .clipper = 1, .demod = 1 }, 1884, 4090.8f, 0.01);
+    expectTrace(DrawAmDemodOutput, { .depth = 1.4f }, 1320, 4200, 0.01);
+    expectTrace(DrawAmDemodOutput, { .depth = 1.4f, .demod = 1 }, 1320, 4152, 0.01);
+    expectTrace(DrawAmDemodOutput, { .depth = 1.4f, .clipper = 1 }, 1848, 4152, 0.01);
+    expectTrace(DrawAmDemodOutput, { .depth = 0, .demod = 1 }, 3000, 3000, 0.01);
+}
+
+constexpr float none = 0; // a pair that is not drawn
+
+// The tops of the pairs k = 1 to 5 at 1 kHz, on the linear and on the decibel scale.
+const struct {
+    float depth;
+    std::vector<std::int16_t> clippers;
+    std::vector<float> linear, decibel;
+} levelRows[] = {
+    { 0, { 0, 1 }, {}, {} },
+    { 0.1f, { 0, 1 }, { 5159.43f }, { 3096 } },
+    { 0.25f, { 0, 1 }, { 4795.72f }, { 2328 } },
+    { 0.5f, { 0, 1 }, { 4194.29f }, { 1752 } },
+    { 1, { 0 }, { 2994.3f }, { 1214.4f } }, // 6 dB on the linear scale, 6.4 dB on the other
+    { 1.2f, { 0 }, { 2615.54f, 5296.19f, 5313.65f, 5333.51f, 5356.72f },
+      { 1054.08f, 3796.8f, 3950.4f, 4168.32f, 4526.4f } },
+    { 1.4f, { 0 }, { 2336.34f, 5148.09f, 5225.72f, 5300.86f, 5363.84f },
+      { 974.4f, 3057.6f, 3364.8f, 3835.2f, 4676.16f } },
+    // With the clipper the even pairs are 50 dB down: stubs on the linear scale, none on
+    // the decibel scale.
+    { 1, { 1 }, { 3102.58f, 5384.82f, 5340.54f, 5384.82f, 5358.19f },
+      { 1214.4f, none, 4261.44f, none, 4555.2f } },
+    { 1.2f, { 1 }, { 2909.76f, 5384.82f, 5152.41f, 5384.82f, 5316.78f },
+      { 1147.2f, none, 3072, none, 3981.12f } },
+    { 1.4f, { 1 }, { 2822.25f, 5384.82f, 4999.83f, 5384.82f, 5364.42f },
+      { 1118.4f, none, 2671.68f, none, 4689.6f } },
+};
+
+using Line = std::pair<float, float>; // x, top
+
+// The sideband lines of the spectrum, after the carrier, which stands full height in the centre.
+std::vector<Line> sidebands(const Settings& s)
+{
+    std::vector<Line> lines;
+    for (const DrawOp& op : traceLines(draw(DrawAmSpectrum, s))) {
+        EXPECT_EQ(op.width, 3);
+        EXPECT_EQ(op.y2, 5400);
+        lines.emplace_back(op.x1, op.y1);
+    }
+    EXPECT_EQ(lines.at(0), Line(5700, 600));
+    lines.erase(lines.begin());
+    return lines;
+}
+
+TEST(AmSpectrum, LineTopsForEveryDepthClipperAndScale)
+{
+    for (const auto& row : levelRows)
+        for (std::int16_t clipper : row.clippers)
+            for (std::int16_t scale : { 1, 2 }) {
+                SCOPED_TRACE(testing::Message() << "depth " << row.depth << ", clipper " << clipper
+                                                << ", scale " << scale);
+                std::vector<Line> expected;
+                const auto& tops = scale == 1 ? row.linear : row.decibel;
+                for (std::size_t k = 1; k <= tops.size(); ++k)
+                    if (tops[k - 1] != none) {
+                        expected.push_back({ 5700 - 300.0f * k, tops[k - 1] });
+                        expected.push_back({ 5700 + 300.0f * k, tops[k - 1] });
+                    }
+                const auto drawn = sidebands({ .depth = row.depth, .clipper = clipper, .scale = scale });
+                ASSERT_EQ(drawn.size(), expected.size());
+                for (std::size_t i = 0; i < drawn.size(); ++i) {
+                    EXPECT_EQ(drawn[i].first, expected[i].first) << i;
+                    EXPECT_NEAR(drawn[i].second, expected[i].second, 0.01) << i;
+                }
+            }
+}
+
+TEST(AmSpectrum, PairsBeyondFiveKilohertzAreSkipped)
+{
+    for (const auto& [kHz, xs] : { std::pair { 3.0f, std::vector<float> { 4800, 6600 } },
+                                   std::pair { 2.0f, std::vector<float> { 5100, 6300, 4500, 6900 } } }) {
+        std::vector<float> drawn;
+        for (const Line& line : sidebands({ .depth = 1.4f, .kHz = kHz }))
+            drawn.push_back(line.first);
+        EXPECT_EQ(drawn, xs) << kHz << " kHz";
+    }
+}
+
+TEST(AmSpectrum, OnlyExactSettingsDrawSidebands)
+{
+    EXPECT_TRUE(sidebands({ .depth = std::nextafter(1.2f, 2.0f) }).empty());
+    EXPECT_TRUE(sidebands({ .depth = 0.1f, .scale = 0 }).empty());          // no such scale
+    EXPECT_EQ(sidebands({ .depth = 0.1f, .clipper = 2 }).size(), 2u);       // small depths ignore the clipper
+    EXPECT_TRUE(sidebands({ .depth = 1.2f, .clipper = 2 }).empty());        // no such clipper setting
+}
+
+TEST(AmSpectrum, EndsWithTheLevelScaleOverAWhiteColumn)
+{
+    for (const auto& [scale, labels, last] : { std::tuple { 1, 11u, "0" }, std::tuple { 2, 6u, "-50dB" } }) {
+        const auto ops = draw(DrawAmSpectrum, { .scale = std::int16_t(scale) });
+        ASSERT_GT(ops.size(), labels + 1);
+        EXPECT_EQ(OpLog::format(ops[ops.size() - labels - 1]), "fill 7320 480 7980 5500 FFFFFF");
+        EXPECT_EQ(OpLog::format(ops.back()), std::string("text 7320 5300 regular 9.75 \"") + last + '"');
     }
 }
 

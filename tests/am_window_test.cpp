@@ -37,83 +37,66 @@ protected:
 
 };
 
-struct Choice {
-    const char* button;
-    const char* settings;
-    const char* changed; // the panels that change: envelope, spectrum, demodulator output
-};
-
-class AmChoices : public AmWindowTest, public testing::WithParamInterface<Choice> {};
-
-TEST_P(AmChoices, StoreTheSettingThenRedrawAllThreePanels)
+TEST_F(AmWindowTest, EachChoiceStoresItsSettingThenRedrawsAllThreePanels)
 {
-    Form& am = open();
-    EXPECT_EQ(settings(), "1 1 0 1 0"); // the menu had left the depth at 1.2
-    const auto before = panels(am, 0);
-    ASSERT_EQ(before.size(), 3u); // drawn once as the window loads
-    const std::size_t logged = am.opLog()->size();
-    click(am, GetParam().button);
-    EXPECT_EQ(settings(), GetParam().settings);
-    const auto after = panels(am, logged);
-    ASSERT_EQ(after.size(), 3u);
-    EXPECT_EQ((std::vector { after[0][0], after[1][0], after[2][0] }),
-              (std::vector<std::string> { "fill 300 500 3700 5500 575757", "fill 4100 500 7300 5500 575757",
-                                          "fill 8000 500 11600 5500 575757" }));
-    const std::string changed = { after[0] != before[0] ? 'e' : '-', after[1] != before[1] ? 's' : '-',
-                                  after[2] != before[2] ? 'd' : '-' };
-    EXPECT_EQ(changed, GetParam().changed);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, AmChoices,
-    testing::Values(Choice { "optAudio2000", "2 1 0 1 0", "esd" }, Choice { "optAudio3000", "3 1 0 1 0", "esd" },
-                    Choice { "optModulation0", "1 0 0 1 0", "esd" },
-                    Choice { "optModulation10", "1 0.1 0 1 0", "esd" },
-                    Choice { "optModulation25", "1 0.25 0 1 0", "esd" },
-                    Choice { "optModulation50", "1 0.5 0 1 0", "esd" },
-                    Choice { "optModulation120", "1 1.2 0 1 0", "esd" },
-                    Choice { "optModulation140", "1 1.4 0 1 0", "esd" },
-                    Choice { "optLog", "1 1 0 2 0", "-s-" }, Choice { "optClipperOn", "1 1 1 1 0", "esd" },
-                    Choice { "Option2", "1 1 0 1 1", "--d" }));
-
-TEST_F(AmWindowTest, ChoosingTheDefaultsAgainRestoresThePicture)
-{
-    Form& am = open();
-    const auto first = panels(am, 0);
-    for (const char* button : { "optAudio3000", "optModulation140", "optLog", "optClipperOn", "Option2",
-                                "optAudio1000", "optModulation100", "optLinear", "optClipperOff" })
+    const std::tuple<const char*, const char*, const char*> choices[] = {
+        // The button, the settings it leaves, the panels that change: envelope, spectrum,
+        // demodulator output.
+        { "optAudio2000", "2 1 0 1 0", "esd" },     { "optAudio3000", "3 1 0 1 0", "esd" },
+        { "optModulation0", "1 0 0 1 0", "esd" },   { "optModulation10", "1 0.1 0 1 0", "esd" },
+        { "optModulation25", "1 0.25 0 1 0", "esd" }, { "optModulation50", "1 0.5 0 1 0", "esd" },
+        { "optModulation120", "1 1.2 0 1 0", "esd" }, { "optModulation140", "1 1.4 0 1 0", "esd" },
+        { "optLog", "1 1 0 2 0", "-s-" },           { "optClipperOn", "1 1 1 1 0", "esd" },
+        { "Option2", "1 1 0 1 1", "--d" },
+    };
+    for (const auto& [button, stored, changed] : choices) {
+        SCOPED_TRACE(button);
+        Form& am = open();
+        EXPECT_EQ(settings(), "1 1 0 1 0"); // the menu had left the depth at 1.2
+        const auto before = panels(am, 0);
+        ASSERT_EQ(before.size(), 3u); // drawn once as the window loads
+        const std::size_t logged = am.opLog()->size();
         click(am, button);
-    const std::size_t logged = am.opLog()->size();
-    click(am, "Option1");
-    EXPECT_EQ(panels(am, logged), first);
+        EXPECT_EQ(settings(), stored);
+        const auto after = panels(am, logged);
+        ASSERT_EQ(after.size(), 3u);
+        EXPECT_EQ((std::vector { after[0][0], after[1][0], after[2][0] }),
+                  (std::vector<std::string> { "fill 300 500 3700 5500 575757", "fill 4100 500 7300 5500 575757",
+                                              "fill 8000 500 11600 5500 575757" }));
+        EXPECT_EQ(std::string({ after[0] != before[0] ? 'e' : '-', after[1] != before[1] ? 's' : '-',
+                                after[2] != before[2] ? 'd' : '-' }),
+                  changed);
+        closeAll();
+    }
 }
 
-// The white strip of the level scale must take away every pixel of the other scale's
-// labels, "-50dB" the widest, at every size the window is shown at.
-TEST_F(AmWindowTest, SwitchingScalesLeavesNoTraceOfTheOtherLabels)
+// Choosing the defaults again brings back the load's operations and, at every size the
+// window is shown at, its pixels where redraws used to leave traces: the level scale's
+// white strip takes away every pixel of the other scale's labels ("-50dB" the widest),
+// and the axis labels below the panels, printed again on each redraw, do not darken.
+TEST_F(AmWindowTest, ChoosingTheDefaultsAgainRestoresThePicture)
 {
     for (const double zoom : { 1.0, 2.0, 3.0 }) {
         SCOPED_TRACE(zoom);
         Presentation::setPixelsPerTwip(zoom / 15.0);
         Form& am = open();
-        const QRect column(QPointF(7300 * zoom / 15, 400 * zoom / 15).toPoint(),
-                           QPointF(8000 * zoom / 15, 5600 * zoom / 15).toPoint());
-        const QImage linear = am.grab(column).toImage();
-        click(am, "optLog");
-        click(am, "optLinear");
-        EXPECT_EQ(am.grab(column).toImage(), linear);
+        const auto first = panels(am, 0);
+        const auto grab = [&](int left, int top, int right, int bottom) { // in twips
+            const double scale = zoom / 15;
+            return am.grab(QRectF(left * scale, top * scale, (right - left) * scale, (bottom - top) * scale).toRect())
+                .toImage();
+        };
+        const QImage column = grab(7300, 400, 8000, 5600), labels = grab(0, 5550, 12000, 6000);
+        for (const char* button : { "optAudio3000", "optModulation140", "optLog", "optClipperOn", "Option2",
+                                    "optAudio1000", "optModulation100", "optLinear", "optClipperOff" })
+            click(am, button);
+        const std::size_t logged = am.opLog()->size();
+        click(am, "Option1");
+        EXPECT_EQ(panels(am, logged), first);
+        EXPECT_EQ(grab(7300, 400, 8000, 5600), column);
+        EXPECT_EQ(grab(0, 5550, 12000, 6000), labels);
         closeAll();
     }
-}
-
-TEST_F(AmWindowTest, RedrawingLeavesTheAxisLabelsAsTheyWere)
-{
-    Form& am = open();
-    const QRect labels(0, 370, 800, 30); // y 5550 to 6000
-    const QImage before = am.grab(labels).toImage();
-    click(am, "optAudio2000");
-    click(am, "optAudio1000");
-    EXPECT_EQ(am.grab(labels).toImage(), before);
 }
 
 TEST_F(AmWindowTest, TabVisitsTheSelectedButtonOfEachGroupAndArrowsChoose)
@@ -121,34 +104,25 @@ TEST_F(AmWindowTest, TabVisitsTheSelectedButtonOfEachGroupAndArrowsChoose)
     Form& am = open();
     am.activateWindow();
     QApplication::setActiveWindow(&am);
-    const auto press = [](Qt::Key key) {
-        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-        QCoreApplication::sendEvent(QApplication::focusWidget(), &down);
-    };
     ASSERT_EQ(QApplication::focusWidget(), am.control("cmdExit"));
-    const auto tabs = [&] {
+    // The focus after each of a run of key presses.
+    const auto press = [](Qt::Key key, int times) {
         std::vector<QString> visited;
-        for (int i = 0; i < 6; ++i) {
-            press(Qt::Key_Tab);
+        for (int i = 0; i < times; ++i) {
+            QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+            QCoreApplication::sendEvent(QApplication::focusWidget(), &down);
             visited.push_back(QApplication::focusWidget()->objectName());
         }
         return visited;
     };
-    EXPECT_EQ(tabs(), (std::vector<QString> { "optAudio1000", "optModulation100", "optLinear",
-                                              "optClipperOff", "Option1", "cmdExit" }));
-
-    press(Qt::Key_Tab);
-    press(Qt::Key_Tab);
+    click(am, "optAudio3000"); // Tab comes into a group at its choice, also one made by a click
+    EXPECT_EQ(press(Qt::Key_Tab, 8), (std::vector<QString> { "optAudio3000", "optModulation100", "optLinear",
+                                                             "optClipperOff", "Option1", "cmdExit",
+                                                             "optAudio3000", "optModulation100" }));
     const std::size_t logged = am.opLog()->size();
-    press(Qt::Key_Down);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "optModulation120");
+    EXPECT_EQ(press(Qt::Key_Down, 1), std::vector<QString> { "optModulation120" });
     EXPECT_EQ(ModDepth, 1.2f);
     EXPECT_EQ(panels(am, logged).size(), 3u);
-
-    // Tab comes back into the group at the new choice, also one made by a click.
-    click(am, "optAudio3000");
-    EXPECT_EQ(tabs(), (std::vector<QString> { "optLinear", "optClipperOff", "Option1", "cmdExit",
-                                              "optAudio3000", "optModulation120" }));
 }
 
 }

@@ -1,6 +1,4 @@
-#include "am/AmPlots.h"
-#include "app/modMain.h"
-#include "ssb/SsbPlots.h"
+#include "bench/RedrawScenes.h"
 #include "surface/RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -11,25 +9,19 @@ using namespace modMain;
 
 namespace {
 
-constexpr Colour PanelColour = 0x575757;
-
-// While alive, an overflow, invalid operation or division by zero stops the program
-// with a floating-point exception instead of passing unnoticed.
-struct FloatingPointTraps {
-    FloatingPointTraps()
-    {
-        std::feclearexcept(FE_ALL_EXCEPT);
-        feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
-    }
-    ~FloatingPointTraps() { fedisableexcept(FE_ALL_EXCEPT); }
-};
-
-// Every line and box outline lies within one of the dark panel boxes drawn before it.
-void expectInsidePanels(const std::vector<DrawOp>& ops, const std::string& settings)
+// Draws with an overflow, invalid operation or division by zero trapped (stopping the
+// program with a floating-point exception instead of passing unnoticed), then checks that
+// every line and box outline lies within one of the dark panel boxes drawn before it.
+void expectSafeAndInsidePanels(void (*draw)(Surface&), const std::string& settings)
 {
+    RecordingSurface surface(12000, 9000);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+    draw(surface);
+    fedisableexcept(FE_ALL_EXCEPT);
     std::vector<const DrawOp*> panels;
-    for (const DrawOp& op : ops) {
-        if (op.kind == DrawOp::Kind::Fill && op.colour == PanelColour)
+    for (const DrawOp& op : surface.ops()) {
+        if (op.kind == DrawOp::Kind::Fill && op.colour == 0x575757)
             panels.push_back(&op);
         if (op.kind != DrawOp::Kind::Line && op.kind != DrawOp::Kind::Box)
             continue;
@@ -43,11 +35,9 @@ void expectInsidePanels(const std::vector<DrawOp>& ops, const std::string& setti
 
 TEST(FaultSweep, EveryAmSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
 {
-    const float depths[] = { 0, 0.1f, 0.25f, 0.5f, 1, 1.2f, 1.4f };
     int combinations = 0;
-    RecordingSurface surface(12000, 9000);
     for (float audio : { 1.0f, 2.0f, 3.0f })
-        for (float depth : depths)
+        for (float depth : { 0.0f, 0.1f, 0.25f, 0.5f, 1.0f, 1.2f, 1.4f })
             for (std::int16_t clipper : { 0, 1 })
                 for (std::int16_t scale : { 1, 2 })
                     for (std::int16_t demodulator : { 0, 1 }) {
@@ -58,18 +48,8 @@ TEST(FaultSweep, EveryAmSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
                         ClipperOn = clipper;
                         YAxisMode = scale;
                         DemodType = demodulator;
-                        surface.log().clear();
-                        {
-                            FloatingPointTraps traps;
-                            DrawAmEnvelope(surface);
-                            DrawAmSpectrum(surface);
-                            DrawAmDemodOutput(surface);
-                        }
-                        expectInsidePanels(surface.ops(),
-                                           "audio " + FormatSingle(audio) + " depth " + FormatSingle(depth)
-                                               + " clipper " + std::to_string(clipper) + " scale "
-                                               + std::to_string(scale) + " demodulator "
-                                               + std::to_string(demodulator));
+                        expectSafeAndInsidePanels(drawAmWindow,
+                            testing::PrintToString(std::tuple { audio, depth, clipper, scale, demodulator }));
                         ++combinations;
                     }
     EXPECT_EQ(combinations, 3 * 7 * 2 * 2 * 2);
@@ -79,7 +59,6 @@ TEST(FaultSweep, EverySsbSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
 {
     const float levels[] = { 0, -6, -12, -20, -30, -40, -50, -120 };
     int combinations = 0;
-    RecordingSurface surface(12000, 9000);
     for (float audio : { 1.0f, 2.0f, 3.0f })
         for (std::int16_t mode : { 2, -1, 1 })
             for (float carrier : levels)
@@ -90,16 +69,8 @@ TEST(FaultSweep, EverySsbSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
                     SsbMode = mode;
                     CarrierLevel = carrier;
                     SidebandLevel = sideband;
-                    surface.log().clear();
-                    {
-                        FloatingPointTraps traps;
-                        DrawSsbEnvelope(surface);
-                        DrawSsbSpectrum(surface);
-                    }
-                    expectInsidePanels(surface.ops(),
-                                       "audio " + FormatSingle(audio) + " mode " + std::to_string(mode)
-                                           + " carrier " + FormatSingle(carrier) + " sideband "
-                                           + FormatSingle(sideband));
+                    expectSafeAndInsidePanels(drawSsbWindow,
+                        testing::PrintToString(std::tuple { audio, mode, carrier, sideband }));
                     ++combinations;
                 }
     EXPECT_EQ(combinations, 3 * 3 * 8 * 8);

