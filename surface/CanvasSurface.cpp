@@ -30,8 +30,7 @@ CanvasSurface::CanvasSurface(float clientWidthTwips, float clientHeightTwips, do
 
 int CanvasSurface::penPixels(int lineWidth) const
 {
-    // One pixel of the 800 x 600 display is 15 twips.
-    return std::max(1, int(std::lround(std::clamp(lineWidth, 1, 100) * 15 * pixelsPerTwip_)));
+    return Presentation::penPixels(lineWidth, pixelsPerTwip_);
 }
 
 const QImage& CanvasSurface::image()
@@ -106,7 +105,7 @@ void CanvasSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colour
     flush();
     SpanRasteriser::fillBox(reinterpret_cast<std::uint32_t*>(image_.bits()),
                             image_.bytesPerLine() / 4, image_.width(), image_.height(),
-                            toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2),
+                            toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2), penPixels(1),
                             pixelValue(colour));
     changed();
 }

@@ -1,6 +1,7 @@
 #include "surface/PainterSurface.h"
 
 #include "surface/Presentation.h"
+#include "surface/SpanRasteriser.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,8 +31,8 @@ QPointF PainterSurface::toPixels(float x, float y) const
 
 QPen PainterSurface::pen(Colour colour) const
 {
-    const int width = std::max(1, int(std::lround(std::clamp(lineWidth(), 1, 100) * 15 * pixelsPerTwip_)));
-    return QPen(QColor::fromRgb(colourToRgb(colour)), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    return QPen(QColor::fromRgb(colourToRgb(colour)), Presentation::penPixels(lineWidth(), pixelsPerTwip_),
+                Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
 void PainterSurface::drawLine(float x1, float y1, float x2, float y2, Colour colour, bool)
@@ -56,9 +57,11 @@ void PainterSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colou
 {
     const QPointF a = toPixels(x1, y1);
     const QPointF b = toPixels(x2, y2);
-    const QPoint topLeft(int(std::floor(std::min(a.x(), b.x()))), int(std::floor(std::min(a.y(), b.y()))));
-    const QPoint bottomRight(int(std::floor(std::max(a.x(), b.x()))), int(std::floor(std::max(a.y(), b.y()))));
-    painter_.fillRect(QRect(topLeft, bottomRight), QColor::fromRgb(colourToRgb(colour)));
+    const auto box = SpanRasteriser::boxPixels(a.x(), a.y(), b.x(), b.y(), Presentation::penPixels(1, pixelsPerTwip_),
+                                               image_.width(), image_.height());
+    if (box.left <= box.right && box.top <= box.bottom)
+        painter_.fillRect(QRect(QPoint(box.left, box.top), QPoint(box.right, box.bottom)),
+                          QColor::fromRgb(colourToRgb(colour)));
 }
 
 void PainterSurface::drawText(float x, float y, const std::string& text)

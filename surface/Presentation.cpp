@@ -54,6 +54,11 @@ void fitToPrimaryScreen()
     setDevicePixelRatio(screen->devicePixelRatio());
 }
 
+int penPixels(int lineWidth, double pixelsPerTwip)
+{
+    return std::max(1, int(std::lround(std::clamp(lineWidth, 1, 100) * 15 * pixelsPerTwip)));
+}
+
 void useProgramStyle()
 {
     QApplication::setStyle(QStyleFactory::create("Fusion"));

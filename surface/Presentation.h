@@ -27,6 +27,10 @@ void setDevicePixelRatio(double ratio);
 // primary screen's available height (and fits its width), and takes its pixel ratio.
 void fitToPrimaryScreen();
 
+// Pen width in device pixels for a line width in pixels of the 800 x 600 display (one
+// pixel there is 15 twips), on a surface of the given scale.
+int penPixels(int lineWidth, double pixelsPerTwip);
+
 // The widget style every window uses, the same on every desktop.
 void useProgramStyle();
 

@@ -226,16 +226,24 @@ void SpanRasteriser::fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, s
     last_ = 0;
 }
 
-void SpanRasteriser::fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, int width,
-                             int height, double u0, double v0, double u1, double v1,
-                             std::uint32_t value)
+SpanRasteriser::PixelBox SpanRasteriser::boxPixels(double u0, double v0, double u1, double v1,
+                                                   int edgePen, int width, int height)
 {
     if (!std::isfinite(u0) || !std::isfinite(v0) || !std::isfinite(u1) || !std::isfinite(v1))
-        return;
-    const int left = std::max(floorToInt(clampCoordinate(std::min(u0, u1))), 0);
-    const int right = std::min(floorToInt(clampCoordinate(std::max(u0, u1))), width - 1);
-    const int top = std::max(floorToInt(clampCoordinate(std::min(v0, v1))), 0);
-    const int bottom = std::min(floorToInt(clampCoordinate(std::max(v0, v1))), height - 1);
-    for (int row = top; row <= bottom; ++row)
-        std::fill(pixels + row * pixelsPerLine + left, pixels + row * pixelsPerLine + right + 1, value);
+        return {};
+    const double half = std::max(edgePen, 1) * 0.5;
+    return { std::max(firstIndex(clampCoordinate(std::min(u0, u1)), half), 0),
+             std::max(firstIndex(clampCoordinate(std::min(v0, v1)), half), 0),
+             std::min(lastIndex(clampCoordinate(std::max(u0, u1)), half), width - 1),
+             std::min(lastIndex(clampCoordinate(std::max(v0, v1)), half), height - 1) };
+}
+
+void SpanRasteriser::fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, int width,
+                             int height, double u0, double v0, double u1, double v1, int edgePen,
+                             std::uint32_t value)
+{
+    const PixelBox box = boxPixels(u0, v0, u1, v1, edgePen, width, height);
+    for (int row = box.top; row <= box.bottom; ++row)
+        std::fill(pixels + row * pixelsPerLine + box.left, pixels + row * pixelsPerLine + box.right + 1,
+                  value);
 }

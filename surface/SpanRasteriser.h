@@ -38,10 +38,19 @@ public:
     // width() by height() pixels, then starts afresh.
     void fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, std::uint32_t value);
 
-    // Paints the pixels whose centres fall in the box between the two corners, both
-    // corner pixels included, clipped to the buffer.
+    // The pixels of a filled box between two corners, clipped to a canvas of the given
+    // size: those a pen of edgePen pixels covers when swept over the box, so that a box
+    // and a line along its edge drawn with that pen (the thinnest line, scaled to the
+    // canvas) end on the same pixel. Empty (left > right) for corners that are not numbers.
+    struct PixelBox {
+        int left = 0, top = 0, right = -1, bottom = -1;
+    };
+    static PixelBox boxPixels(double u0, double v0, double u1, double v1, int edgePen, int width,
+                              int height);
+
+    // Paints a box of boxPixels into a 32-bit pixel buffer of width by height pixels.
     static void fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, int width, int height,
-                        double u0, double v0, double u1, double v1, std::uint32_t value);
+                        double u0, double v0, double u1, double v1, int edgePen, std::uint32_t value);
 
 private:
     struct Span {

@@ -115,12 +115,12 @@ TEST(SpanRasteriser, DenseZigzagFillsItsBandWidenedByThePen)
 TEST(SpanRasteriser, FilledBoxIncludesBothCornerPixelsAndClips)
 {
     std::vector<std::uint32_t> pixels(100, 0);
-    SpanRasteriser::fillBox(pixels.data(), 10, 10, 10, 2.5, 3.9, 5.2, 1.1, Ink);
+    SpanRasteriser::fillBox(pixels.data(), 10, 10, 10, 2.5, 3.9, 5.2, 1.1, 1, Ink);
     for (int row = 0; row < 10; ++row)
         for (int column = 0; column < 10; ++column)
             EXPECT_EQ(pixels[std::size_t(row * 10 + column)] == Ink, column >= 2 && column <= 5 && row >= 1 && row <= 3)
                 << column << ',' << row;
-    SpanRasteriser::fillBox(pixels.data(), 10, 10, 10, -50, -50, 1e9, 1e9, 0);
+    SpanRasteriser::fillBox(pixels.data(), 10, 10, 10, -50, -50, 1e9, 1e9, 1, 0);
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0u), 100);
 }
 
