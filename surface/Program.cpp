@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QThread>
 
 #include <cfenv>
 #include <exception>
@@ -31,7 +32,10 @@ void end()
     programEnded = true;
     for (Form* form : Form::loadedForms())
         form->release();
-    QCoreApplication::exit(0);
+    // Only a running event loop has anything to leave; asked with none running, the
+    // toolkit would refuse every later modal loop (tests and the render tool go on).
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 bool ended() { return programEnded; }
