@@ -2,7 +2,6 @@
 
 #include "am/AmPlots.h"
 #include "app/modMain.h"
-#include "surface/Presentation.h"
 #include "surface/Program.h"
 
 #include <QGroupBox>
@@ -101,7 +100,7 @@ void frmAMplot::onLoad()
 
     moveControl(cmdExit, 8000, 8000);
     resizeControl(cmdExit, 1200, 375);
-    setControlFontSize(cmdExit, float(double(Presentation::screenWidthTwips()) * 0.0008));
+    setControlFontSize(cmdExit, screenButtonPoints());
 
     // The choices selected when the window opens; the audio frequency (1 kHz) and the
     // clipper (off) keep their start-up values, which match theirs.

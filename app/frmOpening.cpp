@@ -48,7 +48,6 @@ frmOpening::frmOpening()
 
 void frmOpening::onLoad()
 {
-    const float screenWidth = Presentation::screenWidthTwips();
     const float screenHeight = Presentation::screenHeightTwips();
     setScaleFromScreen();
     InitSharedState();
@@ -67,7 +66,7 @@ void frmOpening::onLoad()
     setControlFontSize(lblCopyright, double(screenHeight) * 0.0016);
     lblCopyright->setText(QString::fromStdString(CopyrightText));
 
-    const float buttonPoints = float(double(screenWidth) * 0.0008);
+    const float buttonPoints = screenButtonPoints();
     moveControl(cmdAMenter, 8000, 6800);
     resizeControl(cmdAMenter, 3000, 375);
     setControlFontSize(cmdAMenter, buttonPoints);

@@ -2,7 +2,6 @@
 
 #include "app/modMain.h"
 #include "ssb/SsbPlots.h"
-#include "surface/Presentation.h"
 #include "surface/Program.h"
 
 #include <QGroupBox>
@@ -111,7 +110,7 @@ void frmSSBplot::onLoad()
 
     moveControl(cmdExit, 9000, 8000);
     resizeControl(cmdExit, 1200, 375);
-    setControlFontSize(cmdExit, float(double(Presentation::screenWidthTwips()) * 0.0008));
+    setControlFontSize(cmdExit, screenButtonPoints());
 
     Surface& canvas = surface();
     canvas.setFontBold(true);

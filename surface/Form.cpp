@@ -263,6 +263,11 @@ void Form::resizeControl(QWidget* control, float width, float height)
     control->resize(twipsToPixels(logicalToTwipsX(width)), twipsToPixels(logicalToTwipsY(height)));
 }
 
+float Form::screenButtonPoints()
+{
+    return float(double(Presentation::screenWidthTwips()) * 0.0008);
+}
+
 void Form::setControlFont(QWidget* control, double points, bool bold, bool serif)
 {
     control->setProperty(pointsProperty, points);

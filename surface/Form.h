@@ -91,6 +91,9 @@ protected:
     // Position and size in logical units, as a load handler sets them.
     void moveControl(QWidget* control, float left, float top);
     void resizeControl(QWidget* control, float width, float height);
+    // The font size in points the load handlers give their command buttons: the screen
+    // width in twips times 0.0008, rounded to single precision (9.6 on the design screen).
+    static float screenButtonPoints();
     // Font of a control, in points.
     void setControlFont(QWidget* control, double points, bool bold, bool serif = false);
     void setControlFontSize(QWidget* control, double points);
