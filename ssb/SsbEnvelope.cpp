@@ -1,6 +1,7 @@
 #include "ssb/SsbPlots.h"
 
 #include "app/modMain.h"
+#include "ssb/SsbSineTables.h"
 #include "surface/Surface.h"
 
 #include <cmath>
@@ -13,12 +14,6 @@ namespace {
 double Gain(double levelDb)
 {
     return std::pow(10.0, levelDb / 20.0);
-}
-
-// The sine of a component of frequency f (kHz) at time t (ms).
-double Component(double t, double f)
-{
-    return std::sin(2.0 * t * double(Pi) * f);
 }
 
 }
@@ -39,24 +34,32 @@ void DrawSsbEnvelope(Surface& surface)
     const double carrierGain = Gain(CarrierLevel);
     const double singleSidebandCarrierGain = Gain(CarrierLevel + 6.0);
 
+    // The sines of the three components at each sample, sin(2 t pi f) for f in kHz and t
+    // in ms, kept from earlier redraws at the same modulating frequency.
+    // The lower sideband is only needed when both sidebands are sent.
+    const SineTable upperSideband = SsbSineTable(500.0 + AudioKHz);
+    const SineTable lowerSideband = SsbMode == 2 ? SsbSineTable(500.0 - AudioKHz) : upperSideband;
+    const SineTable carrier = SsbSineTable(500.0);
+    std::size_t step = 0;
+
     // 40 samples per carrier cycle. The time is counted in single precision, so the
     // sum runs a little slow and the loop makes 40019 points, the last at t = 1.99998.
-    for (StepTime = 0; StepTime <= 2; StepTime += 0.00005f) {
+    for (StepTime = 0; StepTime <= 2; StepTime += 0.00005f, ++step) {
         const double t = StepTime;
         WorkX = float(PanelLeft + t * PanelWidth / 2.0);
         if (SsbMode == 2) {
             // Carrier and both sidebands; each full sideband is half the full carrier.
-            WorkA = float(Component(t, 500.0 + AudioKHz));
-            WorkAngle = float(sidebandGain * Component(t, 500.0 - AudioKHz));
-            WorkB = float(2.0 * carrierGain * Component(t, 500.0));
+            WorkA = float((*upperSideband)[step]);
+            WorkAngle = float(sidebandGain * (*lowerSideband)[step]);
+            WorkB = float(2.0 * carrierGain * (*carrier)[step]);
             WorkY = float(PanelBottom - PanelHeight * 0.5
                           - (double(WorkA) + double(WorkAngle) + double(WorkB)) * (PanelHeight * 0.125));
         } else {
             // One sideband and the carrier, the sideband 6 dB below the full carrier.
             // The outline is the same whichever sideband is sent, so both modes draw
             // the upper one.
-            WorkA = float(0.5 * Component(t, 500.0 + AudioKHz));
-            WorkB = float(0.5 * singleSidebandCarrierGain * Component(t, 500.0));
+            WorkA = float(0.5 * (*upperSideband)[step]);
+            WorkB = float(0.5 * singleSidebandCarrierGain * (*carrier)[step]);
             WorkY = float(PanelBottom - PanelHeight * 0.5
                           - (double(WorkA) + double(WorkB)) * (PanelHeight * 0.25));
         }

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "ssb/SsbPlots.h"
+#include "ssb/SsbSineTables.h"
 
 #include <cmath>
 #include <optional>
@@ -106,6 +107,39 @@ TEST(SsbEnvelope, LowerAndUpperSidebandDrawTheSameTraceWhateverTheSidebandLevel)
         for (std::size_t i = 0; i < lower.size(); ++i)
             ASSERT_EQ(lower[i].y2, upper[i].y2) << "carrier " << carrier << ", point " << i;
     }
+}
+
+// The sines are kept between redraws: whatever was drawn before, a trace must be the one
+// drawn from freshly computed sines at its own frequency and mode.
+TEST(SsbEnvelope, TraceIsTheSameWhateverWasDrawnBefore)
+{
+    const Settings order[] = { { .mode = 1, .kHz = 1 }, { .kHz = 3, .carrier = 0 }, { .mode = -1, .kHz = 2 },
+                               { .kHz = 1, .sideband = -6 }, { .mode = 1, .kHz = 3, .carrier = -20 } };
+    std::vector<std::vector<DrawOp>> fresh;
+    for (const Settings& s : order) {
+        ForgetSsbSineTables();
+        fresh.push_back(trace(DrawSsbEnvelope, s));
+    }
+    ForgetSsbSineTables();
+    for (int pass = 0; pass < 2; ++pass)
+        for (std::size_t i = 0; i < std::size(order); ++i) {
+            const auto kept = trace(DrawSsbEnvelope, order[i]);
+            ASSERT_EQ(kept.size(), fresh[i].size());
+            for (std::size_t k = 0; k < kept.size(); ++k)
+                ASSERT_EQ(kept[k].y2, fresh[i][k].y2) << "pass " << pass << ", settings " << i << ", point " << k;
+        }
+}
+
+TEST(SsbSineTable, HeldTableSurvivesTheCollectionBeingRenewed)
+{
+    startUpState();
+    const SineTable held = SsbSineTable(501);
+    const std::vector<double> copy = *held;
+    for (int kHz = 400; kHz < 440; ++kHz)
+        SsbSineTable(kHz);
+    EXPECT_EQ(*held, copy);
+    EXPECT_EQ(held->size(), 40019u);
+    EXPECT_DOUBLE_EQ((*held)[1], std::sin(2.0 * double(0.00005f) * double(Pi) * 501));
 }
 
 TEST(SsbSpectrum, CarrierAndUnwantedSidebandStandAtTheirLevels)
