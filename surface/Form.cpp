@@ -177,18 +177,24 @@ double Form::logicalToTwipsY(float y) const
     return double(y) * clientHeightTwips_ / canvas_.scaleHeight();
 }
 
+void Form::placeControl(QWidget* control, const QString& name, float left, float top, float width,
+                        float height, bool bold)
+{
+    control->setObjectName(name);
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                         twipsToPixels(height));
+    setControlFont(control, 9.75, bold);
+}
+
 QLabel* Form::addLabel(const QString& name, const QString& caption, float left, float top,
                        float width, float height, Align align)
 {
     auto* label = new QLabel(caption, this);
-    label->setObjectName(name);
     label->setAlignment((align == Align::Left     ? Qt::AlignLeft
                             : align == Align::Centre ? Qt::AlignHCenter
                                                      : Qt::AlignRight)
                         | Qt::AlignTop);
-    label->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                       twipsToPixels(height));
-    setControlFont(label, 9.75, false);
+    placeControl(label, name, left, top, width, height, false);
     return label;
 }
 
@@ -196,11 +202,8 @@ QPushButton* Form::addCommandButton(const QString& name, const QString& caption,
                                     float top, float width, float height)
 {
     auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
+    placeControl(button, name, left, top, width, height, true);
     button->setAutoDefault(false);
-    setControlFont(button, 9.75, true);
     return button;
 }
 
@@ -208,10 +211,7 @@ QGroupBox* Form::addFrame(const QString& name, const QString& caption, float lef
                           float width, float height)
 {
     auto* frame = new QGroupBox(caption, this);
-    frame->setObjectName(name);
-    frame->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                       twipsToPixels(height));
-    setControlFont(frame, 9.75, true);
+    placeControl(frame, name, left, top, width, height, true);
     // Frames take the window's white, as the option buttons in them do.
     frame->setStyleSheet("QGroupBox { background-color: white; border: 1px solid #b0b0b0;"
                          " border-radius: 3px; margin-top: 0.6em; }"
@@ -224,9 +224,7 @@ QRadioButton* Form::addOptionButton(QGroupBox* frame, const QString& name,
                                     float height, bool selected)
 {
     auto* option = new QRadioButton(caption, frame);
-    option->setObjectName(name);
-    option->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                        twipsToPixels(height));
+    placeControl(option, name, left, top, width, height, false);
     option->setChecked(selected);
     keepTabStopOnSelection(frame);
     connect(option, &QRadioButton::toggled, frame, [frame](bool checked) {
@@ -238,7 +236,6 @@ QRadioButton* Form::addOptionButton(QGroupBox* frame, const QString& name,
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::Button, Qt::white);
     option->setPalette(palette);
-    setControlFont(option, 9.75, false);
     return option;
 }
 
@@ -246,10 +243,7 @@ QLineEdit* Form::addTextBox(const QString& name, const QString& text, float left
                             float width, float height)
 {
     auto* box = new QLineEdit(text, this);
-    box->setObjectName(name);
-    box->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                     twipsToPixels(height));
-    setControlFont(box, 9.75, false);
+    placeControl(box, name, left, top, width, height, false);
     return box;
 }
 

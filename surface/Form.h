@@ -112,6 +112,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Names a new control, places it in design twips and gives it the controls' font.
+    void placeControl(QWidget* control, const QString& name, float left, float top, float width,
+                      float height, bool bold);
     int twipsToPixels(double twips) const;
     double logicalToTwipsX(float x) const;
     double logicalToTwipsY(float y) const;

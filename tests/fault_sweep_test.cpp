@@ -1,3 +1,5 @@
+#include "TestSupport.h"
+
 #include "bench/RedrawScenes.h"
 #include "surface/RecordingSurface.h"
 
@@ -41,8 +43,7 @@ TEST(FaultSweep, EveryAmSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
             for (std::int16_t clipper : { 0, 1 })
                 for (std::int16_t scale : { 1, 2 })
                     for (std::int16_t demodulator : { 0, 1 }) {
-                        ClearSharedState();
-                        InitSharedState();
+                        startUpState();
                         AudioKHz = audio;
                         ModDepth = depth;
                         ClipperOn = clipper;
@@ -63,8 +64,7 @@ TEST(FaultSweep, EverySsbSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
         for (std::int16_t mode : { 2, -1, 1 })
             for (float carrier : levels)
                 for (float sideband : levels) {
-                    ClearSharedState();
-                    InitSharedState();
+                    startUpState();
                     AudioKHz = audio;
                     SsbMode = mode;
                     CarrierLevel = carrier;
