@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and then runs Tavinel or its test suite.
 #
 #   ./build.sh run    install what is missing, build, start Tavinel (menu window)

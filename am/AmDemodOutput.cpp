@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "am/AmPlots.h"
 
-#include "app/modMain.h"
+#include "core/modMain.h"
 
 #include <cmath>
 
@@ -35,11 +36,11 @@ void DrawAmDemodOutput(Surface& surface)
         const float a = float(double(Pi) * AudioKHz / 180.0 * n);
         float E = float(double(ModDepth) * std::sin(double(a)) + 1.0);
         if (ClipperOn == 1)
-            E = ApplyModulationClipper(E);
+            E = applyModulationClipper(E);
         // The diode's knee acts before the limit at zero, so it also lifts the
         // negative envelope of an overmodulated signal.
         if (DemodType == 1)
-            E = ApplyDiodeKnee(E);
+            E = applyDiodeKnee(E);
         if (E < 0)
             E = 0;
         float y = float(PanelBottom - PanelHeight * 0.25 - PanelHeight * 0.25 * E);

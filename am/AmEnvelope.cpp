@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "am/AmPlots.h"
 
-#include "app/modMain.h"
-#include "surface/Surface.h"
+#include "core/modMain.h"
+#include "core/Surface.h"
 
 #include <cmath>
 
@@ -28,7 +29,7 @@ void DrawAmEnvelope(Surface& surface)
         const float a = float(double(Pi) * AudioKHz / 180.0 * n / 100.0);
         float E = float(double(ModDepth) * std::sin(double(a)) + 1.0);
         if (ClipperOn == 1)
-            E = ApplyModulationClipper(E);
+            E = applyModulationClipper(E);
         if (E < 0)
             E = 0;
         float y = float(3000.0 - 1200.0 * E * std::sin(3000.0 * n));

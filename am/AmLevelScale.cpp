@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "am/AmPlots.h"
 
-#include "app/modMain.h"
+#include "core/modMain.h"
 
 using namespace modMain;
 
@@ -13,7 +14,7 @@ void DrawAmLevelScale(Surface& surface)
     // 20 short of the demodulator panel, wide enough for "-50dB" in the sans-serif faces
     // the program may be given: a label sticking out of the strip would leave a sliver
     // behind when the other scale is chosen.
-    surface.fillBox(X, 480, X + 660, 5500, colourWhite);
+    surface.fillBox(X, 480, X + 660, 5500, ColourWhite);
 
     // Each label stands 120 above the grid line it names, the last 100 above the baseline.
     if (YAxisMode == 1) {

@@ -1,12 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface/Surface.h"
+#include "core/Surface.h"
 
 #include <string>
 
 // The three plots of the AM window, each on its own dark panel, and the level scale
 // beside the spectrum. They read the settings from the shared state (modMain) and set
 // the panel geometry registers for themselves.
+
+// What the window draws as it loads and after every choice: the envelope, then the
+// spectrum with its level scale, then the demodulator output.
+void redrawAmPlots(Surface& surface);
 
 // Left panel: one millisecond of the transmitted signal, its envelope filled.
 void DrawAmEnvelope(Surface& surface);
@@ -26,7 +31,7 @@ void DrawAmDemodOutput(Surface& surface);
 
 // The modulation clipper, a soft limiter with knees at 0.1 and 0.05 at the bottom and
 // at 1.9 and 1.95 at the top, acting on an envelope factor.
-float ApplyModulationClipper(float E);
+float applyModulationClipper(float E);
 // A diode's knee: compresses envelope factors below 0.1, the lower half of the clipper.
-float ApplyDiodeKnee(float E);
+float applyDiodeKnee(float E);
 

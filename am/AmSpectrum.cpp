@@ -1,62 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "am/AmPlots.h"
 
-#include "app/modMain.h"
+#include "core/modMain.h"
 
+#include <array>
 #include <cmath>
-#include <initializer_list>
+#include <cstddef>
+#include <cstdint>
 
 using namespace modMain;
 
 namespace {
 
 // Where the top of a line D dB below the carrier stands on the current scale.
-float LevelToLineTop(double D)
+float levelToLineTop(double D)
 {
     if (YAxisMode == 1)
         return float(PanelBottom - std::pow(10.0, -D / 20.0) * PanelHeight);
     return float((PanelBottom - PanelHeight) + PanelHeight * D / 50.0);
 }
 
-// The pairs of one row of the level table, at once, twice, ... the audio frequency,
-// each given by its level in dB below the carrier.
-void DrawSidebandRow(Surface& surface, std::initializer_list<double> levels)
-{
-    int k = 1;
-    for (double D : levels) {
-        const float SidebandOffset = float(double(AudioKHz) * k * 0.1 * PanelWidth);
-        const float LineTop = LevelToLineTop(D);
-        DrawAmSidebandPair(surface, SidebandOffset, LineTop);
-        ++k;
-    }
-}
+// The sideband levels come from a table, not from a transform of the waveform: each row
+// gives the level in dB below the carrier of the pairs at once, twice, ... five times
+// the audio frequency. The small depths have one pair whatever the clipper does; the
+// large ones one row each with and without the clipper, whose even pairs lie 50 dB down,
+// at the foot of the decibel scale. Depths are matched exactly, as the option buttons
+// store them.
+constexpr std::int16_t AnyClipper = -1;
+constexpr std::int16_t AnyScale = 0;
 
-// The sideband levels come from a table, not from a transform of the waveform: the
-// small depths have one pair whatever the clipper does; the large ones one row each
-// with and without the clipper. The clipper's even pairs lie 50 dB down, at the foot
-// of the decibel scale.
-void DrawSidebands(Surface& surface)
-{
-    if (ModDepth == 0.1f)
-        DrawSidebandRow(surface, { 26 });
-    else if (ModDepth == 0.25f)
-        DrawSidebandRow(surface, { 18 });
-    else if (ModDepth == 0.5f)
-        DrawSidebandRow(surface, { 12 });
+struct SidebandRow {
+    float depth;
+    std::int16_t clipper; // ClipperOn, or AnyClipper
+    std::int16_t scale;   // YAxisMode, or AnyScale
+    std::array<double, 5> levels;
+    std::size_t pairs;
+};
 
-    if (ClipperOn == 0) {
-        if (ModDepth == 1.0f)
-            DrawSidebandRow(surface, { YAxisMode == 1 ? 6 : 6.4 });
-        else if (ModDepth == 1.2f)
-            DrawSidebandRow(surface, { 4.73, 33.3, 34.9, 37.17, 40.9 });
-        else if (ModDepth == 1.4f)
-            DrawSidebandRow(surface, { 3.9, 25.6, 28.8, 33.7, 42.46 });
-    } else if (ClipperOn == 1) {
-        if (ModDepth == 1.0f)
-            DrawSidebandRow(surface, { 6.4, 50, 38.14, 50, 41.2 });
-        else if (ModDepth == 1.2f)
-            DrawSidebandRow(surface, { 5.7, 50, 25.75, 50, 35.22 });
-        else if (ModDepth == 1.4f)
-            DrawSidebandRow(surface, { 5.4, 50, 21.58, 50, 42.6 });
+constexpr SidebandRow SidebandRows[] = {
+    { 0.1f, AnyClipper, AnyScale, { 26 }, 1 },
+    { 0.25f, AnyClipper, AnyScale, { 18 }, 1 },
+    { 0.5f, AnyClipper, AnyScale, { 12 }, 1 },
+    // At full modulation the pair reads 6 dB on the linear scale, 6.4 dB on the other.
+    { 1.0f, 0, 1, { 6 }, 1 },
+    { 1.0f, 0, 2, { 6.4 }, 1 },
+    { 1.2f, 0, AnyScale, { 4.73, 33.3, 34.9, 37.17, 40.9 }, 5 },
+    { 1.4f, 0, AnyScale, { 3.9, 25.6, 28.8, 33.7, 42.46 }, 5 },
+    { 1.0f, 1, AnyScale, { 6.4, 50, 38.14, 50, 41.2 }, 5 },
+    { 1.2f, 1, AnyScale, { 5.7, 50, 25.75, 50, 35.22 }, 5 },
+    { 1.4f, 1, AnyScale, { 5.4, 50, 21.58, 50, 42.6 }, 5 },
+};
+
+// The pairs of the row for the current settings, if one matches.
+void drawSidebands(Surface& surface)
+{
+    for (const SidebandRow& row : SidebandRows) {
+        if (row.depth != ModDepth || (row.clipper != AnyClipper && row.clipper != ClipperOn)
+            || (row.scale != AnyScale && row.scale != YAxisMode))
+            continue;
+        for (std::size_t k = 1; k <= row.pairs; ++k) {
+            const float SidebandOffset = float(double(AudioKHz) * double(k) * 0.1 * PanelWidth);
+            const float LineTop = levelToLineTop(row.levels[k - 1]);
+            DrawAmSidebandPair(surface, SidebandOffset, LineTop);
+        }
     }
 }
 
@@ -81,7 +87,7 @@ void DrawAmSpectrum(Surface& surface)
         surface.line(PanelLeft, y, right, y, GridColour);
     }
 
-    PanelCentre = CentreOfPanel();
+    PanelCentre = centreOfPanel();
 
     // One line per kHz, 300 units apart.
     for (float u = -1; u <= 1.001; u += 0.2f) {
@@ -94,7 +100,7 @@ void DrawAmSpectrum(Surface& surface)
     surface.setLineWidth(3);
     surface.line(PanelCentre, float(PanelBottom - PanelHeight), PanelCentre, PanelBottom, TraceColour);
     if (YAxisMode == 1 || YAxisMode == 2)
-        DrawSidebands(surface);
+        drawSidebands(surface);
     surface.setLineWidth(1);
 
     surface.printAt(4140, 5600, "-5");

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "am/frmAMplot.h"
 
 #include "am/AmPlots.h"
-#include "app/modMain.h"
+#include "core/modMain.h"
 #include "surface/Program.h"
 
 #include <QGroupBox>
@@ -10,15 +11,11 @@
 
 using namespace modMain;
 
-namespace {
-constexpr Colour ButtonFace = 0xE0E0E0;
-}
-
 frmAMplot::frmAMplot()
     : Form("frmAMplot", "AM plots", 12000, 9000, Border::None)
 {
     // The window font is bold; the titles are printed in it at load.
-    surface().setFontBold(true);
+    canvas().setFontBold(true);
 
     fraAudioFrequency = addFrame("fraAudioFrequency", "Audio frequency", 300, 6200, 2300, 1380);
     auto* optAudio1000 = addChoice(fraAudioFrequency, "optAudio1000", "1000 Hz", 300, 1500, true,
@@ -45,7 +42,7 @@ frmAMplot::frmAMplot()
                                        1500, false, [] { ModDepth = 1.4f; });
 
     fraYaxis = addFrame("fraYaxis", "Y-axis ", 5000, 6200, 2295, 1095);
-    setTextColour(fraYaxis, colourBlack);
+    setTextColour(fraYaxis, ColourBlack);
     auto* optLinear = addChoice(fraYaxis, "optLinear", "Linear (volts)", 300, 1800, true,
                                 [] { YAxisMode = 1; });
     auto* optLog = addChoice(fraYaxis, "optLog", "Log (decibels)", 600, 1800, false,
@@ -64,7 +61,6 @@ frmAMplot::frmAMplot()
                               [] { DemodType = 1; });
 
     cmdExit = addCommandButton("cmdExit", "Exit", 8000, 8000, 1200, 375);
-    setFaceColour(cmdExit, ButtonFace);
     onClicked(cmdExit, [this] { cmdExit_Click(); });
 
     setFocusOrder({ cmdExit, optAudio1000, optAudio2000, optAudio3000, optModulation0,
@@ -83,7 +79,7 @@ QRadioButton* frmAMplot::addChoice(QGroupBox* frame, const QString& name, const 
     QRadioButton* option = addOptionButton(frame, name, caption, 120, top, width, 300, selected);
     onChosen(option, [this, store = std::move(store)] {
         store();
-        redraw();
+        redrawAmPlots(canvas());
     });
     return option;
 }
@@ -108,20 +104,13 @@ void frmAMplot::onLoad()
     YAxisMode = 1;
     DemodType = 0;
 
-    surface().setFontBold(true);
-    surface().printAt(400, 100, "Transmitted signal envelope");
-    surface().printAt(4300, 100, "Transmitted signal spectrum");
-    surface().printAt(8300, 100, "Envelope demodulator output");
-    surface().setFontBold(false);
+    canvas().setFontBold(true);
+    canvas().printAt(400, 100, "Transmitted signal envelope");
+    canvas().printAt(4300, 100, "Transmitted signal spectrum");
+    canvas().printAt(8300, 100, "Envelope demodulator output");
+    canvas().setFontBold(false);
 
-    redraw();
-}
-
-void frmAMplot::redraw()
-{
-    DrawAmEnvelope(surface());
-    DrawAmSpectrum(surface()); // ends with the level scale
-    DrawAmDemodOutput(surface());
+    redrawAmPlots(canvas());
 }
 
 void frmAMplot::onQueryUnload(int reason)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "surface/Form.h"
@@ -19,7 +20,6 @@ protected:
 private:
     QRadioButton* addChoice(QGroupBox* frame, const QString& name, const QString& caption,
                             float top, float width, bool selected, std::function<void()> store);
-    void redraw();
     void cmdExit_Click();
 
     QGroupBox* fraAudioFrequency;

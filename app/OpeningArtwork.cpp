@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OpeningArtwork.h"
 
-#include "app/modMain.h"
-#include "surface/Surface.h"
+#include "core/modMain.h"
+#include "core/Surface.h"
 
 #include <cmath>
 
@@ -18,13 +19,20 @@ void drawGrid(Surface& surface)
         const float y = float(PanelBottom - PanelHeight * double(v));
         surface.line(PanelLeft, y, float(PanelLeft + double(PanelWidth)), y, GridColour);
     }
-    PanelCentre = CentreOfPanel();
+    PanelCentre = centreOfPanel();
     for (float f = -1; f <= 1.001f; f += 0.2f) {
         const float x = float(PanelCentre + double(f) * 0.5 * PanelWidth);
         surface.line(x, 600, x, PanelBottom, GridColour);
     }
 }
 
+}
+
+void drawOpeningArtwork(Surface& surface)
+{
+    DrawOpeningWaveform(surface);
+    DrawOpeningSpectrum(surface);
+    DrawOpeningEnvelope(surface);
 }
 
 void DrawOpeningWaveform(Surface& surface)

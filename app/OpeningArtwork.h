@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface/Colour.h"
+#include "core/Colour.h"
 
 class Surface;
 
@@ -10,6 +11,10 @@ class Surface;
 
 // Fill colour of the three artwork panels; the menu window sets it before drawing.
 inline Colour PanelBackColour = 0;
+
+// The three panels, left to right, as the menu window draws them once it has set
+// PanelBackColour and ModDepth.
+void drawOpeningArtwork(Surface& surface);
 
 void DrawOpeningWaveform(Surface& surface);
 void DrawOpeningSpectrum(Surface& surface);

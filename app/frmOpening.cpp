@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmOpening.h"
 
 #include "am/frmAMplot.h"
 #include "app/OpeningArtwork.h"
-#include "app/modMain.h"
+#include "core/modMain.h"
 #include "fm/frmFMplot.h"
 #include "ssb/frmSSBplot.h"
 #include "surface/Presentation.h"
@@ -16,7 +17,6 @@ using namespace modMain;
 namespace {
 constexpr Colour Blue = 0xFF0000;
 constexpr Colour DarkBlue = 0xC00000;
-constexpr Colour ButtonFace = 0xE0E0E0;
 }
 
 frmOpening::frmOpening()
@@ -36,8 +36,6 @@ frmOpening::frmOpening()
     cmdFMenter = addCommandButton("cmdFMenter", "Frequency modulation", 8000, 6840, 3000, 375);
     cmdSSBenter = addCommandButton("cmdSSBenter", "Single sideband", 8000, 7320, 3000, 375);
     cmdExit = addCommandButton("cmdExit", "Exit", 8000, 7800, 3000, 375);
-    for (QPushButton* button : { cmdAMenter, cmdFMenter, cmdSSBenter, cmdExit })
-        setFaceColour(button, ButtonFace);
     setFocusOrder({ cmdExit, cmdAMenter, cmdSSBenter, cmdFMenter });
 
     onClicked(cmdAMenter, [this] { cmdAMenter_Click(); });
@@ -81,9 +79,7 @@ void frmOpening::onLoad()
 
     PanelBackColour = 0xCFCFCF;
     ModDepth = 1.2f;
-    DrawOpeningWaveform(surface());
-    DrawOpeningSpectrum(surface());
-    DrawOpeningEnvelope(surface());
+    drawOpeningArtwork(canvas());
 
     cmdExit->setFocus();
 }

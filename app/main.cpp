@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmOpening.h"
 #include "surface/Application.h"
 #include "surface/Presentation.h"

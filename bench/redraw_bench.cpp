@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the windows take to redraw, on the canvas and the straightforward way.
 //
 // Every redraw goes into a canvas of 2400 x 1800 device pixels (a 12000 x 9000-twip window
 // on a 4K projector or a HiDPI laptop). Each scene is drawn by the program's canvas and by
 // one QPainter call per operation; the summary at the end gives the medians and their ratio.
 
-#include "bench/RedrawScenes.h"
+#include "tests/RedrawScenes.h"
 #include "app/frmOpening.h"
 #include "ssb/SsbSineTables.h"
 #include "surface/CanvasSurface.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-constexpr double pixelsPerTwip = 2400.0 / 12000.0;
+constexpr double PixelsPerTwip = 2400.0 / 12000.0;
 
 // A surface that draws nothing: what is left is the plots' own arithmetic, the same
 // whichever way the picture is then drawn.
@@ -36,7 +37,7 @@ public:
     }
 
 protected:
-    void drawLine(float, float, float, float, Colour, bool) override {}
+    void drawLine(float, float, float, float, Colour) override {}
     void drawBox(float, float, float, float, Colour) override {}
     void drawFilledBox(float, float, float, float, Colour) override {}
     void drawText(float, float, const std::string&) override {}
@@ -55,10 +56,10 @@ void computeOnly(benchmark::State& state, const RedrawScene& scene)
 void canvasRedraw(benchmark::State& state, const RedrawScene& scene, bool firstAtFrequency)
 {
     chooseScene(scene);
-    CanvasSurface canvas(12000, 9000, pixelsPerTwip);
+    CanvasSurface canvas(12000, 9000, PixelsPerTwip);
     for (auto _ : state) {
         if (firstAtFrequency)
-            ForgetSsbSineTables();
+            forgetSsbSineTables();
         scene.draw(canvas);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
@@ -67,7 +68,7 @@ void canvasRedraw(benchmark::State& state, const RedrawScene& scene, bool firstA
 void painterRedraw(benchmark::State& state, const RedrawScene& scene)
 {
     chooseScene(scene);
-    PainterSurface painter(12000, 9000, pixelsPerTwip);
+    PainterSurface painter(12000, 9000, PixelsPerTwip);
     for (auto _ : state) {
         scene.draw(painter);
         benchmark::DoNotOptimize(painter.image().constBits());

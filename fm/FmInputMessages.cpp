@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fm/FmInputMessages.h"
 
-#include "app/NumberText.h"
-#include "app/modMain.h"
+#include "core/NumberText.h"
+#include "core/modMain.h"
 #include "fm/FmState.h"
 
 using namespace FmState;
 
-std::string ZeroInputMessage()
+std::string zeroInputMessage()
 {
     if (ModulatingFrequency == 0)
         return "The modulating frequency must not be zero.";
@@ -17,18 +18,18 @@ std::string ZeroInputMessage()
     return {};
 }
 
-std::string IndexLimitMessage()
+std::string indexLimitMessage()
 {
-    const std::string maximumDeviation = FormatSingle(float(15.0 * double(ModulatingFrequency)));
-    const std::string minimumRate = FormatSingle(float(double(PeakDeviation) / 15.0));
+    const std::string maximumDeviation = formatSingle(float(15.0 * double(ModulatingFrequency)));
+    const std::string minimumRate = formatSingle(float(double(PeakDeviation) / 15.0));
     const char* newLine = "\r\n";
     return std::string("This utility only handles modulation indices up to 15.") + newLine
         + "Please reduce the deviation or increase the modulating rate." + newLine
         + newLine
-        + "For a modulating rate of " + FormatSingle(ModulatingFrequency) + " the maximum" + newLine
+        + "For a modulating rate of " + formatSingle(ModulatingFrequency) + " the maximum" + newLine
         + "allowed deviation is " + maximumDeviation + "." + newLine
         + newLine
-        + "For a deviation of " + FormatSingle(PeakDeviation) + " the minimum modulating rate is"
+        + "For a deviation of " + formatSingle(PeakDeviation) + " the minimum modulating rate is"
         + newLine
         + minimumRate + ".";
 }

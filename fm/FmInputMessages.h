@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -8,8 +9,8 @@
 // Names the first box, top to bottom, whose value is zero and so leaves the plot
 // undefined: the modulating frequency, the plot width or the plot bottom. Empty when
 // none is zero.
-std::string ZeroInputMessage();
+std::string zeroInputMessage();
 
 // The eight lines, joined by CR LF, that explain the limit of 15 on the modulation
 // index and give the largest deviation and the smallest modulating rate allowed.
-std::string IndexLimitMessage();
+std::string indexLimitMessage();

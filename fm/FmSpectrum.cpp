@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fm/FmSpectrum.h"
 
-#include "app/modMain.h"
+#include "core/modMain.h"
 #include "fm/FmSpectrumPlot.h"
 #include "fm/FmState.h"
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fm/FmSpectrumPlot.h"
 
-#include "app/NumberText.h"
-#include "app/modMain.h"
+#include "core/NumberText.h"
+#include "core/modMain.h"
 #include "fm/FmState.h"
-#include "surface/Surface.h"
+#include "core/Surface.h"
 
 using namespace modMain;
 using namespace FmState;
@@ -29,7 +30,7 @@ void DrawFmSpectrumFrame(Surface& surface)
     surface.fillBox(5400, 7030, 11990, 7400, StripColour);
     surface.fillBox(11030, 900, 11990, 7400, StripColour);
 
-    const std::string halfWidth = FormatDouble(double(PanelWidth) * 0.5);
+    const std::string halfWidth = formatDouble(double(PanelWidth) * 0.5);
     surface.printAt(5800, 7100, "-" + halfWidth);
     surface.printAt(8400, 7100, "Fc");
     surface.printAt(10700, 7100, "+" + halfWidth);
@@ -38,6 +39,6 @@ void DrawFmSpectrumFrame(Surface& surface)
     surface.printAt(11100, 900, "0 dB");
     for (WorkY = 1; WorkY <= 6; WorkY += 1) {
         const float level = float(-double(PlotBottom) * (double(WorkY) / 6.0));
-        surface.printAt(11100, float(double(WorkY) / 6.0 * 6000.0 + 870.0), FormatSingle(level));
+        surface.printAt(11100, float(double(WorkY) / 6.0 * 6000.0 + 870.0), formatSingle(level));
     }
 }

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fm/FmSpectrumPlot.h"
 
-#include "app/modMain.h"
+#include "core/modMain.h"
 #include "fm/FmState.h"
-#include "surface/Surface.h"
+#include "core/Surface.h"
 
 #include <cmath>
 

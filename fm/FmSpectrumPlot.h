@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 class Surface;
@@ -5,6 +6,10 @@ class Surface;
 // The FM window's spectrum panel: x 6000 to 11000 spans the plot width (modMain::PanelWidth
 // hertz) centred on the carrier at x 8500; y 1000 is the unmodulated carrier's level and
 // y 7000 the floor, FmState::PlotBottom dB down.
+
+// What an accepted Update draws: the frame, then the spectrum's lines one order at a
+// time (ComputeFmSpectrum), for the values the Update has just stored.
+void redrawFmPlot(Surface& surface);
 
 // Repaints the panel, its grid and its frequency and level labels.
 void DrawFmSpectrumFrame(Surface& surface);

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fm/FmState.h"
 
 namespace FmState {
 
-void ClearFmState()
+void clearFmState()
 {
     ModulatingFrequency = PeakDeviation = PlotBottom = ModIndex = 0;
     BesselOrder = ModIndexSquared = OrderFactorial = SeriesIndex = 0;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
@@ -25,6 +26,6 @@ inline float BesselValue = 0;         // |Jn(index)|
 inline std::int16_t FloorCount = 0;   // orders so far at or beyond the floor
 
 // Sets every variable back to zero.
-void ClearFmState();
+void clearFmState();
 
 }

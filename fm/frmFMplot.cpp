@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fm/frmFMplot.h"
 
-#include "app/ParseEngValue.h"
-#include "app/modMain.h"
+#include "core/ParseEngValue.h"
+#include "core/modMain.h"
 #include "fm/FmInputMessages.h"
-#include "fm/FmSpectrum.h"
 #include "fm/FmSpectrumPlot.h"
 #include "fm/FmState.h"
 #include "surface/Program.h"
@@ -18,7 +18,6 @@ using namespace modMain;
 using namespace FmState;
 
 namespace {
-constexpr Colour ButtonFace = 0xE0E0E0;
 constexpr double FontPoints = 9.75;
 constexpr float LabelWidth = 3530; // each label ends 70 units left of its text box
 constexpr float LabelHeightTwips = 285;
@@ -54,8 +53,6 @@ frmFMplot::frmFMplot()
              lblModulatingFrequency, txtModulatingFrequency, lblPeakDeviation, txtPeakDeviation,
              lblPlotWidth, txtPlotWidth, lblPlotBottom, txtPlotBottom, cmdDisplay, cmdExit })
         setControlFont(control, FontPoints, true);
-    for (QPushButton* button : { cmdDisplay, cmdExit })
-        setFaceColour(button, ButtonFace);
     setFocusOrder({ cmdExit, cmdDisplay, txtPlotWidth, txtPlotBottom, txtPeakDeviation,
                     txtModulatingFrequency });
 
@@ -65,10 +62,10 @@ frmFMplot::frmFMplot()
 
 void frmFMplot::onLoad()
 {
-    ClearFmState();
+    clearFmState();
     setScaleFromScreen();
-    surface().setFontSize(FontPoints);
-    surface().setFontBold(true);
+    canvas().setFontSize(FontPoints);
+    canvas().setFontBold(true);
 
     placeRow(lblModulatingFrequency, txtModulatingFrequency, 2500);
     placeRow(lblPeakDeviation, txtPeakDeviation, 3000);
@@ -85,7 +82,7 @@ void frmFMplot::placeRow(QLabel* label, QLineEdit* box, float top)
 {
     moveControl(label, 0, top);
     const float designHeight
-        = float(LabelHeightTwips * double(surface().scaleHeight()) / surface().clientHeightTwips());
+        = float(LabelHeightTwips * double(canvas().scaleHeight()) / canvas().clientHeightTwips());
     resizeControl(label, LabelWidth, designHeight);
     moveControl(box, BoxLeft, top);
 }
@@ -107,7 +104,7 @@ void frmFMplot::cmdDisplay_Click()
     readInputs();
 
     // A zero modulating frequency, width or bottom leaves the index or a scale undefined.
-    if (const std::string problem = ZeroInputMessage(); !problem.empty()) {
+    if (const std::string problem = zeroInputMessage(); !problem.empty()) {
         messageBox(problem);
         return;
     }
@@ -119,12 +116,11 @@ void frmFMplot::cmdDisplay_Click()
     if (std::fabs(index) <= MaxModIndex + 1)
         ModIndex = float(index);
     if (!(std::fabs(index) <= MaxModIndex + 1) || !(std::fabs(ModIndex) <= MaxModIndex)) {
-        messageBox(IndexLimitMessage());
+        messageBox(indexLimitMessage());
         return;
     }
 
-    DrawFmSpectrumFrame(surface());
-    ComputeFmSpectrum(surface());
+    redrawFmPlot(canvas());
 }
 
 void frmFMplot::cmdExit_Click()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the FM window's Update. An input is the four texts of the window's
 // boxes, one a line: modulating frequency, peak deviation, plot width, plot bottom
 // (a missing line leaves its box empty; further newlines stay in the last text). The
@@ -8,11 +9,11 @@
 
 #include "app/frmOpening.h"
 #include "fuzz/EscapedText.h"
-#include "app/modMain.h"
+#include "core/modMain.h"
 #include "surface/Form.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
-#include "surface/RecordingSurface.h"
+#include "core/RecordingSurface.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -68,7 +69,7 @@ Form& fmWindow()
         return *window;
     }
     closeWindows();
-    modMain::ClearSharedState();
+    modMain::clearSharedState();
     Program::reset();
     auto* opening = new frmOpening;
     opening->showWindow();

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the number parser. On every input it checks that the parser returns
 // a finite value within +/-1e10, that the text it hands back is the input without its
 // leading and trailing spaces cut to 12 characters, and that parsing the handed-back
 // text again changes neither the value nor (apart from trailing spaces the cut has
 // brought to the end) the text.
 
-#include "app/ParseEngValue.h"
+#include "core/ParseEngValue.h"
 #include "fuzz/EscapedText.h"
 
 #include <cmath>

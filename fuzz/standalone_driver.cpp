@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target without libFuzzer, for the ordinary build and the test suite: every
 // file of the given corpus directories (or the given files), then a bounded number of
 // pseudo-random mutations of them. The mutations come from a fixed seed, so every run

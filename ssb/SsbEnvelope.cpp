@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ssb/SsbPlots.h"
 
-#include "app/modMain.h"
+#include "core/modMain.h"
 #include "ssb/SsbSineTables.h"
-#include "surface/Surface.h"
+#include "core/Surface.h"
 
 #include <cmath>
 
@@ -11,7 +12,7 @@ using namespace modMain;
 namespace {
 
 // A level in dB as an amplitude factor.
-double Gain(double levelDb)
+double gain(double levelDb)
 {
     return std::pow(10.0, levelDb / 20.0);
 }
@@ -30,16 +31,16 @@ void DrawSsbEnvelope(Surface& surface)
                     PanelColour);
 
     // The level gains stay the same for the whole trace.
-    const double sidebandGain = Gain(SidebandLevel);
-    const double carrierGain = Gain(CarrierLevel);
-    const double singleSidebandCarrierGain = Gain(CarrierLevel + 6.0);
+    const double sidebandGain = gain(SidebandLevel);
+    const double carrierGain = gain(CarrierLevel);
+    const double singleSidebandCarrierGain = gain(CarrierLevel + 6.0);
 
     // The sines of the three components at each sample, sin(2 t pi f) for f in kHz and t
     // in ms, kept from earlier redraws at the same modulating frequency.
     // The lower sideband is only needed when both sidebands are sent.
-    const SineTable upperSideband = SsbSineTable(500.0 + AudioKHz);
-    const SineTable lowerSideband = SsbMode == 2 ? SsbSineTable(500.0 - AudioKHz) : upperSideband;
-    const SineTable carrier = SsbSineTable(500.0);
+    const SineTable upperSideband = ssbSineTable(500.0 + AudioKHz);
+    const SineTable lowerSideband = SsbMode == 2 ? ssbSineTable(500.0 - AudioKHz) : upperSideband;
+    const SineTable carrier = ssbSineTable(500.0);
     std::size_t step = 0;
 
     // 40 samples per carrier cycle. The time is counted in single precision, so the

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ssb/SsbPlots.h"
 
-#include "app/modMain.h"
-#include "surface/Surface.h"
+#include "core/modMain.h"
+#include "core/Surface.h"
 
 using namespace modMain;
 
@@ -13,7 +14,7 @@ void DrawSsbLevelScale(Surface& surface)
     // panels to 100 short of the envelope panel, wide enough for "-50dB" in any of the
     // sans-serif faces the program may be given: a label that stuck out of the strip
     // would be printed over itself on every redraw, its smoothed edges growing darker.
-    surface.fillBox(WorkX, 480, float(double(WorkX) + 780), 5500, colourWhite);
+    surface.fillBox(WorkX, 480, float(double(WorkX) + 780), 5500, ColourWhite);
 
     // One label every 10 dB, each just above its grid line; the last one a little
     // lower so that it stays inside the strip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 class Surface;
@@ -5,6 +6,10 @@ class Surface;
 // The two panels of the SSB window, drawn from the shared settings (AudioKHz, SsbMode,
 // CarrierLevel, SidebandLevel) every time one of them changes: the transmitted
 // waveform on the right, then the line spectrum on the left with its dB scale.
+
+// What the window draws as it loads and after every choice: the envelope, then the
+// spectrum with its dB scale.
+void redrawSsbPlots(Surface& surface);
 
 // The transmitted signal against time, sampled so densely that its outline shows the
 // envelope. Right-hand panel, x 6400 to 11600.

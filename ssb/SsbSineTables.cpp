@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ssb/SsbSineTables.h"
 
-#include "app/modMain.h"
+#include "core/modMain.h"
 
 #include <cmath>
 #include <map>
@@ -14,7 +15,7 @@ namespace {
 constexpr std::size_t MostTablesKept = 8;
 std::map<std::pair<double, float>, SineTable> tables;
 
-SineTable ComputeSineTable(double kHz)
+SineTable computeSineTable(double kHz)
 {
     auto sines = std::make_shared<std::vector<double>>();
     sines->reserve(40019);
@@ -28,17 +29,17 @@ SineTable ComputeSineTable(double kHz)
 
 }
 
-SineTable SsbSineTable(double kHz)
+SineTable ssbSineTable(double kHz)
 {
     const std::pair<double, float> key { kHz, modMain::Pi };
     if (const auto kept = tables.find(key); kept != tables.end())
         return kept->second;
     if (tables.size() >= MostTablesKept)
         tables.clear();
-    return tables.emplace(key, ComputeSineTable(kHz)).first->second;
+    return tables.emplace(key, computeSineTable(kHz)).first->second;
 }
 
-void ForgetSsbSineTables()
+void forgetSsbSineTables()
 {
     tables.clear();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <memory>
@@ -12,7 +13,7 @@ using SineTable = std::shared_ptr<const std::vector<double>>;
 
 // sin(2 t pi f) for f in kHz at each sample time t of the trace (ms), in step order. The
 // table stays valid for as long as the caller holds it, even if the collection is renewed.
-SineTable SsbSineTable(double kHz);
+SineTable ssbSineTable(double kHz);
 
 // Drops every kept table (for measuring a first redraw).
-void ForgetSsbSineTables();
+void forgetSsbSineTables();

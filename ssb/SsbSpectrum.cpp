@@ -1,19 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ssb/SsbPlots.h"
 
-#include "app/modMain.h"
-#include "surface/Surface.h"
+#include "core/modMain.h"
+#include "core/Surface.h"
 
 using namespace modMain;
 
 namespace {
 
 // A spectral line standing from its top down to the baseline.
-void DrawSpectralLine(Surface& surface, float x, float top)
+void drawSpectralLine(Surface& surface, float x, float top)
 {
     surface.line(x, top, x, PanelBottom, TraceColour);
 }
 
-void DrawFrequencyLabels(Surface& surface)
+void drawFrequencyLabels(Surface& surface)
 {
     const struct {
         const char* text;
@@ -44,7 +45,7 @@ void DrawSsbSpectrum(Surface& surface)
     }
 
     // Frequency grid every kHz, 5 kHz either side of the carrier.
-    PanelCentre = CentreOfPanel();
+    PanelCentre = centreOfPanel();
     for (WorkX = -1; WorkX <= 1.001f; WorkX += 0.2f) {
         const float x = float(PanelCentre + double(WorkX) * 0.5 * PanelWidth);
         surface.line(x, 600, x, PanelBottom, GridColour);
@@ -62,20 +63,20 @@ void DrawSsbSpectrum(Surface& surface)
         WorkC = PanelBottom;
 
     if (SsbMode == 2) {
-        DrawSpectralLine(surface, float(PanelCentre - double(WorkX)), WorkC);
-        DrawSpectralLine(surface, float(PanelCentre + double(WorkX)), WorkY);
+        drawSpectralLine(surface, float(PanelCentre - double(WorkX)), WorkC);
+        drawSpectralLine(surface, float(PanelCentre + double(WorkX)), WorkY);
     } else if (SsbMode == -1) {
-        DrawSpectralLine(surface, float(PanelCentre - double(WorkX)), WorkY);
+        drawSpectralLine(surface, float(PanelCentre - double(WorkX)), WorkY);
     } else if (SsbMode == 1) {
-        DrawSpectralLine(surface, float(PanelCentre + double(WorkX)), WorkY);
+        drawSpectralLine(surface, float(PanelCentre + double(WorkX)), WorkY);
     }
 
     // A carrier below the baseline (switched off) is not drawn at all.
     WorkY = float((PanelBottom - PanelHeight) - double(CarrierLevel) / 50.0 * PanelHeight);
     if (WorkY <= PanelBottom)
-        DrawSpectralLine(surface, PanelCentre, WorkY);
+        drawSpectralLine(surface, PanelCentre, WorkY);
 
     surface.setLineWidth(1);
-    DrawFrequencyLabels(surface);
+    drawFrequencyLabels(surface);
     DrawSsbLevelScale(surface);
 }

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ssb/frmSSBplot.h"
 
-#include "app/modMain.h"
+#include "core/modMain.h"
 #include "ssb/SsbPlots.h"
 #include "surface/Program.h"
 
@@ -11,8 +12,6 @@
 using namespace modMain;
 
 namespace {
-
-constexpr Colour ButtonFace = 0xE0E0E0;
 
 // The levels, in dB, offered by both level frames, one per row from the top.
 constexpr std::array<float, 8> Levels = { 0, -6, -12, -20, -30, -40, -50, -120 };
@@ -39,7 +38,6 @@ frmSSBplot::frmSSBplot()
     addSuppressionFrame();
 
     cmdExit = addCommandButton("cmdExit", "Exit", 9000, 8000, 1188, 354);
-    setFaceColour(cmdExit, ButtonFace);
     onClicked(cmdExit, [this] { cmdExit_Click(); });
 
     std::vector<QWidget*> order { cmdExit, optAudio3000, optAudio2000, optAudio1000,
@@ -112,11 +110,10 @@ void frmSSBplot::onLoad()
     resizeControl(cmdExit, 1200, 375);
     setControlFontSize(cmdExit, screenButtonPoints());
 
-    Surface& canvas = surface();
-    canvas.setFontBold(true);
-    canvas.printAt(1000, 100, "Transmitted signal spectrum");
-    canvas.printAt(7000, 100, "Transmitted signal envelope");
-    canvas.setFontBold(false);
+    canvas().setFontBold(true);
+    canvas().printAt(1000, 100, "Transmitted signal spectrum");
+    canvas().printAt(7000, 100, "Transmitted signal envelope");
+    canvas().setFontBold(false);
 
     // The settings the pre-selected buttons stand for. AudioKHz keeps its start-up
     // value, 1, which "1000 Hz" stands for.
@@ -124,47 +121,47 @@ void frmSSBplot::onLoad()
     CarrierLevel = -120;
     SidebandLevel = 0;
 
-    redrawPlots();
+    redrawSsbPlots(canvas());
     cmdExit->setFocus();
 }
 
 void frmSSBplot::optAudio_Click(float kHz)
 {
     AudioKHz = kHz;
-    redrawPlots();
+    redrawSsbPlots(canvas());
 }
 
 void frmSSBplot::optDouble_Click()
 {
     enableSuppressionOptions(true);
     SsbMode = 2;
-    redrawPlots();
+    redrawSsbPlots(canvas());
 }
 
 void frmSSBplot::optLower_Click()
 {
     enableSuppressionOptions(false);
     SsbMode = -1;
-    redrawPlots();
+    redrawSsbPlots(canvas());
 }
 
 void frmSSBplot::optUpper_Click()
 {
     enableSuppressionOptions(false);
     SsbMode = 1;
-    redrawPlots();
+    redrawSsbPlots(canvas());
 }
 
 void frmSSBplot::carrierOption_Click(float level)
 {
     CarrierLevel = level;
-    redrawPlots();
+    redrawSsbPlots(canvas());
 }
 
 void frmSSBplot::suppressionOption_Click(float level)
 {
     SidebandLevel = level;
-    redrawPlots();
+    redrawSsbPlots(canvas());
 }
 
 void frmSSBplot::cmdExit_Click()
@@ -181,8 +178,3 @@ void frmSSBplot::enableSuppressionOptions(bool enabled)
         option->setEnabled(enabled);
 }
 
-void frmSSBplot::redrawPlots()
-{
-    DrawSsbEnvelope(surface());
-    DrawSsbSpectrum(surface());
-}

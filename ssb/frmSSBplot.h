@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "surface/Form.h"
@@ -35,7 +36,6 @@ private:
     void cmdExit_Click();
 
     void enableSuppressionOptions(bool enabled);
-    void redrawPlots();
 
     QGroupBox* fraAudioFrequency;
     QRadioButton* optAudio1000;

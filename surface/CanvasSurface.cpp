@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/CanvasSurface.h"
 
 #include "surface/Presentation.h"
-#include "surface/RecordingSurface.h"
+#include "core/RecordingSurface.h"
 
 #include <QPainter>
 
@@ -79,7 +80,7 @@ void CanvasSurface::changed()
         changed_();
 }
 
-void CanvasSurface::drawLine(float x1, float y1, float x2, float y2, Colour colour, bool)
+void CanvasSurface::drawLine(float x1, float y1, float x2, float y2, Colour colour)
 {
     if (log_)
         log_->line(*this, x1, y1, x2, y2, colour);

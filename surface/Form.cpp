@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/Form.h"
 
+#include "core/RecordingSurface.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
 
@@ -24,7 +26,7 @@ std::vector<Form*>& loaded()
     return forms;
 }
 
-const char* pointsProperty = "tavinelPoints";
+constexpr const char* PointsProperty = "tavinelPoints";
 
 QColor toQColor(Colour colour)
 {
@@ -212,10 +214,6 @@ QGroupBox* Form::addFrame(const QString& name, const QString& caption, float lef
 {
     auto* frame = new QGroupBox(caption, this);
     placeControl(frame, name, left, top, width, height, true);
-    // Frames take the window's white, as the option buttons in them do.
-    frame->setStyleSheet("QGroupBox { background-color: white; border: 1px solid #b0b0b0;"
-                         " border-radius: 3px; margin-top: 0.6em; }"
-                         " QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }");
     return frame;
 }
 
@@ -231,11 +229,6 @@ QRadioButton* Form::addOptionButton(QGroupBox* frame, const QString& name,
         if (checked)
             keepTabStopOnSelection(frame);
     });
-    option->setAutoFillBackground(true);
-    QPalette palette = option->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Button, Qt::white);
-    option->setPalette(palette);
     return option;
 }
 
@@ -264,22 +257,17 @@ float Form::screenButtonPoints()
 
 void Form::setControlFont(QWidget* control, double points, bool bold, bool serif)
 {
-    control->setProperty(pointsProperty, points);
+    control->setProperty(PointsProperty, points);
     control->setFont(Presentation::font(serif ? Presentation::serifFamily() : Presentation::sansFamily(), points,
                                    bold, Presentation::pixelsPerTwip()));
 }
 
 void Form::setControlFontSize(QWidget* control, double points)
 {
-    control->setProperty(pointsProperty, points);
+    control->setProperty(PointsProperty, points);
     QFont font = control->font();
     font.setPixelSize(std::max(1, int(std::lround(points * 20.0 * Presentation::pixelsPerTwip()))));
     control->setFont(font);
-}
-
-double Form::controlFontSize(const QWidget* control) const
-{
-    return control->property(pointsProperty).toDouble();
 }
 
 void Form::setTextColour(QWidget* control, Colour colour)
@@ -287,13 +275,6 @@ void Form::setTextColour(QWidget* control, Colour colour)
     QPalette palette = control->palette();
     palette.setColor(QPalette::WindowText, toQColor(colour));
     palette.setColor(QPalette::ButtonText, toQColor(colour));
-    control->setPalette(palette);
-}
-
-void Form::setFaceColour(QWidget* control, Colour colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Button, toQColor(colour));
     control->setPalette(palette);
 }
 

@@ -1,18 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "surface/CanvasSurface.h"
-#include "surface/Colour.h"
-#include "surface/RecordingSurface.h"
+#include "core/Colour.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <functional>
-
 #include <memory>
 #include <string>
 #include <vector>
 
+class OpLog;
 class QAbstractButton;
 class QGroupBox;
 class QLabel;
@@ -42,18 +42,13 @@ public:
     // Runs the load handler (once), then shows the window non-modally, centred on the
     // screen the first time.
     void showWindow();
-    bool isLoaded() const { return loaded_; }
     // Closes and releases the window (query-unload reason 1).
     void unload();
     // Closes and releases the window with no query-unload event, as ending the program does.
     void release();
 
-    // The window's drawing surface.
-    Surface& surface() { return canvas_; }
+    // The window's drawing surface: a retained image in the window's logical units.
     CanvasSurface& canvas() { return canvas_; }
-    // Every operation since the window was created, when recording was switched on
-    // before (see Program::setRecording).
-    const OpLog* opLog() const { return log_.get(); }
 
     // Sets the logical coordinate system from the screen size, the way every window's
     // load handler does: the width to 12000 divided by the screen width and then that
@@ -63,9 +58,12 @@ public:
     // A modal message box with one OK button.
     void messageBox(const std::string& text);
 
+    // For tests and the render tool.
+    // Every operation since the window was created, when recording was switched on
+    // before (see Program::setRecording).
+    const OpLog* opLog() const { return log_.get(); }
     // Closes the window as the user does through the window system (reason 0).
     void closeByUser();
-
     // A control of this window by name, or nullptr.
     QWidget* control(const QString& name) const;
 
@@ -73,7 +71,7 @@ protected:
     virtual void onLoad() {}
     // Before the window closes: reason 0 when the user closes it through the window
     // system, 1 when the program unloads it.
-    virtual void onQueryUnload(int reason) { (void)reason; }
+    virtual void onQueryUnload(int /*reason*/) {}
 
     // Controls, at their design positions and sizes in twips (relative to the parent).
     QLabel* addLabel(const QString& name, const QString& caption, float left, float top,
@@ -97,9 +95,7 @@ protected:
     // Font of a control, in points.
     void setControlFont(QWidget* control, double points, bool bold, bool serif = false);
     void setControlFontSize(QWidget* control, double points);
-    double controlFontSize(const QWidget* control) const;
     void setTextColour(QWidget* control, Colour colour);
-    void setFaceColour(QWidget* control, Colour colour);
     // Event handlers: a command button's click, an option button becoming chosen. Each
     // runs under the program's run-time error check.
     void onClicked(QAbstractButton* button, std::function<void()> handler);

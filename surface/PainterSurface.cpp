@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/PainterSurface.h"
 
 #include "surface/Presentation.h"
@@ -35,7 +36,7 @@ QPen PainterSurface::pen(Colour colour) const
                 Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }
 
-void PainterSurface::drawLine(float x1, float y1, float x2, float y2, Colour colour, bool)
+void PainterSurface::drawLine(float x1, float y1, float x2, float y2, Colour colour)
 {
     painter_.setPen(pen(colour));
     const QPointF from = toPixels(x1, y1);

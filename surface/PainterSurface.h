@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface/Surface.h"
+#include "core/Surface.h"
 
 #include <QImage>
 #include <QPainter>
@@ -14,7 +15,7 @@ public:
     const QImage& image();
 
 protected:
-    void drawLine(float x1, float y1, float x2, float y2, Colour colour, bool continued) override;
+    void drawLine(float x1, float y1, float x2, float y2, Colour colour) override;
     void drawBox(float x1, float y1, float x2, float y2, Colour colour) override;
     void drawFilledBox(float x1, float y1, float x2, float y2, Colour colour) override;
     void drawText(float x, float y, const std::string& text) override;

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/Presentation.h"
+
+#include "surface/ProgramStyle.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QApplication>
 #include <QScreen>
-#include <QStyleFactory>
 
 #include <algorithm>
 #include <cmath>
@@ -61,7 +62,7 @@ int penPixels(int lineWidth, double pixelsPerTwip)
 
 void useProgramStyle()
 {
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    ProgramStyle::install();
 }
 
 QString sansFamily()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/Program.h"
 
 #include "surface/Form.h"
@@ -42,7 +43,7 @@ bool ended() { return programEnded; }
 
 namespace {
 
-constexpr int floatingPointFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+constexpr int FloatingPointFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 
 std::string floatingPointFault(int raised)
 {
@@ -58,17 +59,17 @@ std::string floatingPointFault(int raised)
 void runHandler(Form& owner, const std::function<void()>& handler)
 {
     std::string error;
-    std::feclearexcept(floatingPointFaults);
+    std::feclearexcept(FloatingPointFaults);
     try {
         handler();
-        if (const int raised = std::fetestexcept(floatingPointFaults))
+        if (const int raised = std::fetestexcept(FloatingPointFaults))
             error = floatingPointFault(raised);
     } catch (const std::exception& exception) {
         error = exception.what();
     } catch (...) {
         error = "Unknown error";
     }
-    std::feclearexcept(floatingPointFaults);
+    std::feclearexcept(FloatingPointFaults);
     if (!error.empty())
         fail(&owner, error);
 }

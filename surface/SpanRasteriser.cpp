@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/SpanRasteriser.h"
 
 #include <algorithm>
@@ -7,11 +8,11 @@
 namespace {
 
 // Far outside any canvas, but safe to turn into an int.
-constexpr double coordinateLimit = 1e7;
+constexpr double CoordinateLimit = 1e7;
 
 double clampCoordinate(double value)
 {
-    return std::clamp(value, -coordinateLimit, coordinateLimit);
+    return std::clamp(value, -CoordinateLimit, CoordinateLimit);
 }
 
 // floor() for the clamped coordinates here, without a library call per use: these run

@@ -1,4 +1,5 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlotTestSupport.h"
 
 #include "am/AmPlots.h"
 
@@ -47,7 +48,7 @@ void expectTrace(void (*plot)(Surface&), const Settings& s, float top, float bot
     EXPECT_NEAR(low->y2, bottom, tolerance);
 }
 
-TEST(AmEnvelope, BandSpansTheEnvelopeAcrossTheMillisecond)
+TEST(AmEnvelopeTest, BandSpansTheEnvelopeAcrossTheMillisecond)
 {
     expectTrace(DrawAmEnvelope, { .depth = 0 }, 1800, 4200, 0.5);
     expectTrace(DrawAmEnvelope, { .depth = 1 }, 600, 5400, 0.5);
@@ -55,7 +56,21 @@ TEST(AmEnvelope, BandSpansTheEnvelopeAcrossTheMillisecond)
     expectTrace(DrawAmEnvelope, { .depth = 1.4f, .clipper = 1 }, 648, 5352, 0.5);
 }
 
-TEST(AmEnvelope, PinchesWhereTheEnvelopeReachesZero)
+// The first points, one step of a hundredth of a degree apart: the carrier advances 3000
+// rad a step, so the trace jumps between the upper and the lower half of the band.
+TEST(AmEnvelopeTest, FirstPointsAlternateAboutTheCentreLine)
+{
+    const std::pair<float, float> points[] = { { 400, 3000 },          { 400.088898f, 2736.92603f },
+                                               { 400.177765f, 3513.44263f }, { 400.266663f, 2261.07739f },
+                                               { 400.35556f, 3928.53711f },  { 400.444458f, 1926.95007f } };
+    const auto lines = traceLines(draw(DrawAmEnvelope, {}));
+    for (std::size_t n = 0; n < std::size(points); ++n) {
+        EXPECT_FLOAT_EQ(lines.at(n).x2, points[n].first) << n;
+        EXPECT_FLOAT_EQ(lines.at(n).y2, points[n].second) << n;
+    }
+}
+
+TEST(AmEnvelopeTest, PinchesWhereTheEnvelopeReachesZero)
 {
     // One trough at 0.75 ms at 1 kHz, three at 3 kHz.
     for (const auto& [kHz, troughs] : std::vector<std::pair<float, std::vector<int>>> {
@@ -70,19 +85,19 @@ TEST(AmEnvelope, PinchesWhereTheEnvelopeReachesZero)
         EXPECT_EQ(flat[n].y2, 3000) << n;
 }
 
-TEST(AmClipper, EachRuleWorksOnTheResultOfTheOneBefore)
+TEST(AmClipperTest, EachRuleWorksOnTheResultOfTheOneBefore)
 {
     const struct {
         float in, clipped, knee;
     } cases[] = { { -0.4f, 0.04f, 0.04f }, { 0, 0.07f, 0.07f }, { 0.07f, 0.091f, 0.091f },
                   { 1, 1, 1 }, { 2, 1.93f, 2 }, { 2.4f, 1.96f, 2.4f } };
     for (const auto& c : cases) {
-        EXPECT_NEAR(ApplyModulationClipper(c.in), c.clipped, 1e-6) << c.in;
-        EXPECT_NEAR(ApplyDiodeKnee(c.in), c.knee, 1e-6) << c.in;
+        EXPECT_NEAR(applyModulationClipper(c.in), c.clipped, 1e-6) << c.in;
+        EXPECT_NEAR(applyDiodeKnee(c.in), c.knee, 1e-6) << c.in;
     }
 }
 
-TEST(AmDemodOutput, PeakAndTroughOfTheOutput)
+TEST(AmDemodOutputTest, PeakAndTroughOfTheOutput)
 {
     expectTrace(DrawAmDemodOutput, {}, 1800, 4200, 0.01);
     expectTrace(DrawAmDemodOutput, { .demod = 1 }, 1800, 4116, 0.01);
@@ -93,7 +108,7 @@ TEST(AmDemodOutput, PeakAndTroughOfTheOutput)
     expectTrace(DrawAmDemodOutput, { .depth = 0, .demod = 1 }, 3000, 3000, 0.01);
 }
 
-constexpr float none = 0; // a pair that is not drawn
+constexpr float NotDrawn = 0; // a pair that is not drawn
 
 // The tops of the pairs k = 1 to 5 at 1 kHz, on the linear and on the decibel scale.
 const struct {
@@ -113,11 +128,11 @@ const struct {
     // With the clipper the even pairs are 50 dB down: stubs on the linear scale, none on
     // the decibel scale.
     { 1, { 1 }, { 3102.58f, 5384.82f, 5340.54f, 5384.82f, 5358.19f },
-      { 1214.4f, none, 4261.44f, none, 4555.2f } },
+      { 1214.4f, NotDrawn, 4261.44f, NotDrawn, 4555.2f } },
     { 1.2f, { 1 }, { 2909.76f, 5384.82f, 5152.41f, 5384.82f, 5316.78f },
-      { 1147.2f, none, 3072, none, 3981.12f } },
+      { 1147.2f, NotDrawn, 3072, NotDrawn, 3981.12f } },
     { 1.4f, { 1 }, { 2822.25f, 5384.82f, 4999.83f, 5384.82f, 5364.42f },
-      { 1118.4f, none, 2671.68f, none, 4689.6f } },
+      { 1118.4f, NotDrawn, 2671.68f, NotDrawn, 4689.6f } },
 };
 
 using Line = std::pair<float, float>; // x, top
@@ -136,7 +151,7 @@ std::vector<Line> sidebands(const Settings& s)
     return lines;
 }
 
-TEST(AmSpectrum, LineTopsForEveryDepthClipperAndScale)
+TEST(AmSpectrumTest, LineTopsForEveryDepthClipperAndScale)
 {
     for (const auto& row : levelRows)
         for (std::int16_t clipper : row.clippers)
@@ -146,7 +161,7 @@ TEST(AmSpectrum, LineTopsForEveryDepthClipperAndScale)
                 std::vector<Line> expected;
                 const auto& tops = scale == 1 ? row.linear : row.decibel;
                 for (std::size_t k = 1; k <= tops.size(); ++k)
-                    if (tops[k - 1] != none) {
+                    if (tops[k - 1] != NotDrawn) {
                         expected.push_back({ 5700 - 300.0f * k, tops[k - 1] });
                         expected.push_back({ 5700 + 300.0f * k, tops[k - 1] });
                     }
@@ -159,7 +174,7 @@ TEST(AmSpectrum, LineTopsForEveryDepthClipperAndScale)
             }
 }
 
-TEST(AmSpectrum, PairsBeyondFiveKilohertzAreSkipped)
+TEST(AmSpectrumTest, PairsBeyondFiveKilohertzAreSkipped)
 {
     for (const auto& [kHz, xs] : { std::pair { 3.0f, std::vector<float> { 4800, 6600 } },
                                    std::pair { 2.0f, std::vector<float> { 5100, 6300, 4500, 6900 } } }) {
@@ -170,7 +185,7 @@ TEST(AmSpectrum, PairsBeyondFiveKilohertzAreSkipped)
     }
 }
 
-TEST(AmSpectrum, OnlyExactSettingsDrawSidebands)
+TEST(AmSpectrumTest, OnlyExactSettingsDrawSidebands)
 {
     EXPECT_TRUE(sidebands({ .depth = std::nextafter(1.2f, 2.0f) }).empty());
     EXPECT_TRUE(sidebands({ .depth = 0.1f, .scale = 0 }).empty());          // no such scale
@@ -178,13 +193,22 @@ TEST(AmSpectrum, OnlyExactSettingsDrawSidebands)
     EXPECT_TRUE(sidebands({ .depth = 1.2f, .clipper = 2 }).empty());        // no such clipper setting
 }
 
-TEST(AmSpectrum, EndsWithTheLevelScaleOverAWhiteColumn)
+// The spectrum ends with its level scale: a white column, then every label, each 120
+// above the grid line it names and the last 100 above the baseline.
+TEST(AmSpectrumTest, EndsWithTheLevelScaleOverAWhiteColumn)
 {
-    for (const auto& [scale, labels, last] : { std::tuple { 1, 11u, "0" }, std::tuple { 2, 6u, "-50dB" } }) {
-        const auto ops = draw(DrawAmSpectrum, { .scale = std::int16_t(scale) });
-        ASSERT_GT(ops.size(), labels + 1);
-        EXPECT_EQ(OpLog::format(ops[ops.size() - labels - 1]), "fill 7320 480 7980 5500 FFFFFF");
-        EXPECT_EQ(OpLog::format(ops.back()), std::string("text 7320 5300 regular 9.75 \"") + last + '"');
+    const std::pair<std::int16_t, std::vector<std::pair<int, const char*>>> scales[] = {
+        { 1, { { 480, "1.0" }, { 960, ".9" }, { 1440, ".8" }, { 1920, ".7" }, { 2400, ".6" }, { 2880, ".5" },
+               { 3360, ".4" }, { 3840, ".3" }, { 4320, ".2" }, { 4800, ".1" }, { 5300, "0" } } },
+        { 2, { { 480, "0" }, { 1440, "-10" }, { 2400, "-20" }, { 3360, "-30" }, { 4320, "-40" }, { 5300, "-50dB" } } },
+    };
+    for (const auto& [scale, labels] : scales) {
+        std::vector<std::string> expected { "fill 7320 480 7980 5500 FFFFFF" };
+        for (const auto& [y, text] : labels)
+            expected.push_back("text 7320 " + std::to_string(y) + " regular 9.75 \"" + text + '"');
+        const auto ops = draw(DrawAmSpectrum, { .scale = scale });
+        ASSERT_GT(ops.size(), expected.size());
+        EXPECT_EQ(formatted({ ops.end() - std::ptrdiff_t(expected.size()), ops.end() }), expected) << scale;
     }
 }
 

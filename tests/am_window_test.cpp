@@ -1,8 +1,8 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramTest.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QKeyEvent>
 
 using namespace modMain;
 
@@ -11,13 +11,13 @@ namespace {
 // The five settings: audio kHz, depth, clipper, scale, demodulator.
 std::string settings()
 {
-    return FormatSingle(AudioKHz) + ' ' + FormatSingle(ModDepth) + ' ' + std::to_string(ClipperOn) + ' '
+    return formatSingle(AudioKHz) + ' ' + formatSingle(ModDepth) + ' ' + std::to_string(ClipperOn) + ' '
         + std::to_string(YAxisMode) + ' ' + std::to_string(DemodType);
 }
 
 class AmWindowTest : public ProgramTest {
 protected:
-    static Form& open() { return ProgramTest::open("cmdAMenter"); }
+    void openAm() { open("cmdAMenter"); }
 
     // The operations from the log index `first` on, split at each panel's dark box: the
     // envelope, the spectrum with its level scale, the demodulator output.
@@ -51,12 +51,13 @@ TEST_F(AmWindowTest, EachChoiceStoresItsSettingThenRedrawsAllThreePanels)
     };
     for (const auto& [button, stored, changed] : choices) {
         SCOPED_TRACE(button);
-        Form& am = open();
+        ASSERT_NO_FATAL_FAILURE(openAm());
+        Form& am = *window;
         EXPECT_EQ(settings(), "1 1 0 1 0"); // the menu had left the depth at 1.2
         const auto before = panels(am, 0);
         ASSERT_EQ(before.size(), 3u); // drawn once as the window loads
         const std::size_t logged = am.opLog()->size();
-        click(am, button);
+        ASSERT_NO_FATAL_FAILURE(click(am, button));
         EXPECT_EQ(settings(), stored);
         const auto after = panels(am, logged);
         ASSERT_EQ(after.size(), 3u);
@@ -79,14 +80,15 @@ TEST_F(AmWindowTest, ChoosingTheDefaultsAgainRestoresThePicture)
     for (const double zoom : { 1.0, 2.0, 3.0 }) {
         SCOPED_TRACE(zoom);
         Presentation::setPixelsPerTwip(zoom / 15.0);
-        Form& am = open();
+        ASSERT_NO_FATAL_FAILURE(openAm());
+        Form& am = *window;
         const auto first = panels(am, 0);
         const QImage picture = am.grab().toImage();
         for (const char* button : { "optAudio3000", "optModulation140", "optLog", "optClipperOn", "Option2",
                                     "optAudio1000", "optModulation100", "optLinear", "optClipperOff" })
-            click(am, button);
+            ASSERT_NO_FATAL_FAILURE(click(am, button));
         const std::size_t logged = am.opLog()->size();
-        click(am, "Option1");
+        ASSERT_NO_FATAL_FAILURE(click(am, "Option1"));
         EXPECT_EQ(panels(am, logged), first);
         EXPECT_EQ(am.grab().toImage(), picture);
         closeAll();
@@ -95,21 +97,11 @@ TEST_F(AmWindowTest, ChoosingTheDefaultsAgainRestoresThePicture)
 
 TEST_F(AmWindowTest, TabVisitsTheSelectedButtonOfEachGroupAndArrowsChoose)
 {
-    Form& am = open();
-    am.activateWindow();
-    QApplication::setActiveWindow(&am);
+    ASSERT_NO_FATAL_FAILURE(openAm());
+    Form& am = *window;
+    activate(am);
     ASSERT_EQ(QApplication::focusWidget(), am.control("cmdExit"));
-    // The focus after each of a run of key presses.
-    const auto press = [](Qt::Key key, int times) {
-        std::vector<QString> visited;
-        for (int i = 0; i < times; ++i) {
-            QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
-            QCoreApplication::sendEvent(QApplication::focusWidget(), &down);
-            visited.push_back(QApplication::focusWidget()->objectName());
-        }
-        return visited;
-    };
-    click(am, "optAudio3000"); // Tab comes into a group at its choice, also one made by a click
+    ASSERT_NO_FATAL_FAILURE(click(am, "optAudio3000")); // Tab comes into a group at its choice, also one made by a click
     EXPECT_EQ(press(Qt::Key_Tab, 8), (std::vector<QString> { "optAudio3000", "optModulation100", "optLinear",
                                                              "optClipperOff", "Option1", "cmdExit",
                                                              "optAudio3000", "optModulation100" }));

@@ -1,4 +1,5 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlotTestSupport.h"
 
 #include "app/OpeningArtwork.h"
 

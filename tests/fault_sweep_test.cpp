@@ -1,11 +1,12 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlotTestSupport.h"
 
-#include "bench/RedrawScenes.h"
-#include "surface/RecordingSurface.h"
+#include "am/AmPlots.h"
+#include "ssb/SsbPlots.h"
 
-#include <gtest/gtest.h>
-
+#include <algorithm>
 #include <cfenv>
+#include <tuple>
 
 using namespace modMain;
 
@@ -35,7 +36,7 @@ void expectSafeAndInsidePanels(void (*draw)(Surface&), const std::string& settin
     }
 }
 
-TEST(FaultSweep, EveryAmSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
+TEST(FaultSweepTest, EveryAmSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
 {
     int combinations = 0;
     for (float audio : { 1.0f, 2.0f, 3.0f })
@@ -49,14 +50,14 @@ TEST(FaultSweep, EveryAmSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
                         ClipperOn = clipper;
                         YAxisMode = scale;
                         DemodType = demodulator;
-                        expectSafeAndInsidePanels(drawAmWindow,
+                        expectSafeAndInsidePanels(redrawAmPlots,
                             testing::PrintToString(std::tuple { audio, depth, clipper, scale, demodulator }));
                         ++combinations;
                     }
     EXPECT_EQ(combinations, 3 * 7 * 2 * 2 * 2);
 }
 
-TEST(FaultSweep, EverySsbSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
+TEST(FaultSweepTest, EverySsbSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
 {
     const float levels[] = { 0, -6, -12, -20, -30, -40, -50, -120 };
     int combinations = 0;
@@ -69,7 +70,7 @@ TEST(FaultSweep, EverySsbSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
                     SsbMode = mode;
                     CarrierLevel = carrier;
                     SidebandLevel = sideband;
-                    expectSafeAndInsidePanels(drawSsbWindow,
+                    expectSafeAndInsidePanels(redrawSsbPlots,
                         testing::PrintToString(std::tuple { audio, mode, carrier, sideband }));
                     ++combinations;
                 }

@@ -1,4 +1,5 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlotTestSupport.h"
 
 #include "fm/FmSpectrum.h"
 #include "fm/FmSpectrumPlot.h"
@@ -18,7 +19,7 @@ protected:
     void SetUp() override
     {
         startUpState();
-        ClearFmState();
+        clearFmState();
         surface.setScale(12000, 9000);
         surface.setFontBold(true);
     }
@@ -129,7 +130,7 @@ TEST_F(FmPlotTest, SpectrumLinesStandAtTheirLevelsAndTheRunStopsAtTheThirdOrderA
         float index, bottom;
         std::map<int, double> levels;          // dB, by order (0: the carrier)
         int lastOrder;                         // the last order evaluated
-        std::optional<std::vector<int>> drawn; // the orders of the pairs drawn, when checked
+        std::optional<std::vector<int>> drawn {}; // the orders of the pairs drawn, when checked
         double tolerance = 0.005;
     } cases[] = {
         // The default inputs: order 5 is the first at the floor, 5, 6 and 7 make three.
@@ -175,8 +176,9 @@ TEST_F(FmPlotTest, SpectrumLinesStandAtTheirLevelsAndTheRunStopsAtTheThirdOrderA
             if (order > 0)
                 drawn.push_back(order);
         }
-        if (c.drawn)
+        if (c.drawn) {
             EXPECT_EQ(drawn, *c.drawn);
+        }
     }
 }
 

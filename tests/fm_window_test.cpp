@@ -1,17 +1,16 @@
-#include "TestSupport.h"
-
-#include "fm/frmFMplot.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramTest.h"
 
 #include <QImage>
 #include <QLineEdit>
 
 namespace {
 
-const char* const boxes[] = { "txtModulatingFrequency", "txtPeakDeviation", "txtPlotWidth", "txtPlotBottom" };
+const char* const Boxes[] = { "txtModulatingFrequency", "txtPeakDeviation", "txtPlotWidth", "txtPlotBottom" };
 
 class FmWindowTest : public ProgramTest {
 protected:
-    static Form& open() { return ProgramTest::open("cmdFMenter"); }
+    void openFm() { open("cmdFMenter"); }
 
     static QLineEdit* box(Form& form, const char* name)
     {
@@ -25,15 +24,23 @@ protected:
     {
         for (std::size_t i = 0; i < texts.size(); ++i)
             if (texts[i])
-                box(form, boxes[i])->setText(texts[i]);
+                box(form, Boxes[i])->setText(texts[i]);
     }
 
-    // The operations an Update added to the window's log.
-    static std::vector<DrawOp> update(Form& form)
+    // Presses Update; `added` receives the operations it added to the window's log.
+    static void update(Form& form, std::vector<DrawOp>& added)
     {
         const std::size_t before = form.opLog()->size();
-        click(form, "cmdDisplay");
-        return opsSince(form, before);
+        ASSERT_NO_FATAL_FAILURE(click(form, "cmdDisplay"));
+        added = opsSince(form, before);
+    }
+
+    // Presses Update; the operations it added, as the render tool writes them.
+    static void update(Form& form, std::vector<std::string>& added)
+    {
+        std::vector<DrawOp> ops;
+        ASSERT_NO_FATAL_FAILURE(update(form, ops));
+        added = formatted(ops);
     }
 };
 
@@ -58,15 +65,17 @@ TEST_F(FmWindowTest, UpdateDrawsOrNamesWhatIsWrongAndLeavesThePlotAsItWas)
         { { "3k", "3k", "0" }, "The plot width must not be zero." },
         { { "3k", "3k", "25k", "0" }, "The plot bottom must not be zero." },
     };
-    Form& fm = open();
+    ASSERT_NO_FATAL_FAILURE(openFm());
+    Form& fm = *window;
     for (const auto& [texts, message] : cases) {
         SCOPED_TRACE(testing::PrintToString(texts));
         type(fm, { "3k", "3k", "25k", "-60" });
-        update(fm);
+        std::vector<DrawOp> added;
+        ASSERT_NO_FATAL_FAILURE(update(fm, added));
         messages.clear();
         const QImage before = fm.canvas().image().copy();
         type(fm, texts);
-        const auto added = update(fm);
+        ASSERT_NO_FATAL_FAILURE(update(fm, added));
         if (message.empty()) {
             EXPECT_TRUE(messages.empty());
             EXPECT_GT(traceLines(added).size(), 1u);
@@ -81,14 +90,18 @@ TEST_F(FmWindowTest, UpdateDrawsOrNamesWhatIsWrongAndLeavesThePlotAsItWas)
 
 TEST_F(FmWindowTest, TheFloorAndWidthCountByTheirSizeAndTheBoxesKeepTheirText)
 {
-    Form& fm = open();
-    const auto reference = formatted(update(fm));
+    ASSERT_NO_FATAL_FAILURE(openFm());
+    Form& fm = *window;
+    std::vector<std::string> reference, added;
+    ASSERT_NO_FATAL_FAILURE(update(fm, reference));
     type(fm, { "  3k  ", nullptr, nullptr, "60" });
-    EXPECT_EQ(formatted(update(fm)), reference);
+    ASSERT_NO_FATAL_FAILURE(update(fm, added));
+    EXPECT_EQ(added, reference);
     type(fm, { nullptr, nullptr, "-25k" });
-    EXPECT_EQ(formatted(update(fm)), reference); // no "--12500"
+    ASSERT_NO_FATAL_FAILURE(update(fm, added));
+    EXPECT_EQ(added, reference); // no "--12500"
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(box(fm, boxes[0])->text(), "  3k  "); // the parser trims its own copy
+    EXPECT_EQ(box(fm, Boxes[0])->text(), "  3k  "); // the parser trims its own copy
 }
 
 // Whatever is typed, nothing of the FM plot may land outside its panel and label strips,
@@ -97,11 +110,14 @@ TEST_F(FmWindowTest, NothingIsDrawnOutsideThePanelWhateverIsTyped)
 {
     const char* hostile[] = { "0", "1p", "-1p", "1e-12", "-1e-12", "1e10", "-1e10", "1E99", "-3k",
                               "-25k", "1E-40", "Hz", "--", "1e", "-e5", "99999999999G" };
-    Form& fm = open();
+    ASSERT_NO_FATAL_FAILURE(openFm());
+    Form& fm = *window;
     int lines = 0;
     auto check = [&](const std::string& what) {
         SCOPED_TRACE(what);
-        for (const DrawOp& op : update(fm)) {
+        std::vector<DrawOp> added;
+        ASSERT_NO_FATAL_FAILURE(update(fm, added));
+        for (const DrawOp& op : added) {
             const std::string text = OpLog::format(op);
             if (op.kind == DrawOp::Kind::Line) {
                 EXPECT_TRUE(std::min(op.x1, op.x2) >= 6000 && std::max(op.x1, op.x2) <= 11000) << text;
@@ -118,12 +134,12 @@ TEST_F(FmWindowTest, NothingIsDrawnOutsideThePanelWhateverIsTyped)
 
     // Each box on its own, the others at their defaults.
     for (std::size_t i = 0; i < 4; ++i) {
-        const QString typed = box(fm, boxes[i])->text();
+        const QString typed = box(fm, Boxes[i])->text();
         for (const char* text : hostile) {
-            box(fm, boxes[i])->setText(text);
-            check(std::string(boxes[i]) + " = " + text);
+            box(fm, Boxes[i])->setText(text);
+            ASSERT_NO_FATAL_FAILURE(check(std::string(Boxes[i]) + " = " + text));
         }
-        box(fm, boxes[i])->setText(typed);
+        box(fm, Boxes[i])->setText(typed);
     }
     // Signs against each other, a deep floor at the highest index, tiny and huge widths.
     const std::vector<const char*> combinations[] = {
@@ -135,10 +151,50 @@ TEST_F(FmWindowTest, NothingIsDrawnOutsideThePanelWhateverIsTyped)
     };
     for (const auto& combination : combinations) {
         type(fm, combination);
-        check(std::string(combination[0]) + ' ' + combination[1] + ' ' + combination[2] + ' ' + combination[3]);
+        ASSERT_NO_FATAL_FAILURE(
+            check(std::string(combination[0]) + ' ' + combination[1] + ' ' + combination[2] + ' ' + combination[3]));
     }
     EXPECT_GT(lines, 0);
     EXPECT_FALSE(Program::ended());
+}
+
+// Exit has the focus as the window opens; Tab goes on to Update, then the boxes from the
+// plot width up to the modulating frequency, and round to Exit.
+TEST_F(FmWindowTest, TabVisitsExitUpdateThenTheBoxesFromThePlotWidthUp)
+{
+    ASSERT_NO_FATAL_FAILURE(openFm());
+    activate(*window);
+    ASSERT_EQ(QApplication::focusWidget(), window->control("cmdExit"));
+    EXPECT_EQ(press(Qt::Key_Tab, 7), (std::vector<QString> { "cmdDisplay", "txtPlotWidth", "txtPlotBottom",
+                                                             "txtPeakDeviation", "txtModulatingFrequency",
+                                                             "cmdExit", "cmdDisplay" }));
+}
+
+// A second Update repaints the whole plot: the canvas is then the one a freshly opened
+// window shows after that Update alone, with nothing of the first plot left over it.
+TEST_F(FmWindowTest, ASecondUpdateLeavesNothingOfTheFirst)
+{
+    const std::vector<const char*> firsts[] = { { "3k", "15k", "25k", "-60" }, { "1k", "3k", "50k", "-20" } };
+    const std::vector<const char*> second { "3k", "3k", "25k", "-60" };
+    for (const double zoom : { 1.0, 3.0 }) {
+        Presentation::setPixelsPerTwip(zoom / 15.0);
+        std::vector<DrawOp> added;
+        ASSERT_NO_FATAL_FAILURE(openFm());
+        type(*window, second);
+        ASSERT_NO_FATAL_FAILURE(update(*window, added));
+        const QImage fresh = window->canvas().image().copy();
+        closeAll();
+        for (const auto& first : firsts) {
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << ", " << testing::PrintToString(first));
+            ASSERT_NO_FATAL_FAILURE(openFm());
+            type(*window, first);
+            ASSERT_NO_FATAL_FAILURE(update(*window, added));
+            type(*window, second);
+            ASSERT_NO_FATAL_FAILURE(update(*window, added));
+            EXPECT_EQ(window->canvas().image(), fresh);
+            closeAll();
+        }
+    }
 }
 
 }

@@ -1,5 +1,6 @@
-#include "app/NumberText.h"
-#include "app/ParseEngValue.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/NumberText.h"
+#include "core/ParseEngValue.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ float parse(std::string text)
     return result;
 }
 
-TEST(ParseEngValue, GivesTheValueTheTypedTextMeans)
+TEST(ParseEngValueTest, GivesTheValueTheTypedTextMeans)
 {
     const std::pair<const char*, float> cases[] = {
         { "3k", 3000 }, { "25k", 25000 }, { "-60", -60 }, { "4.7k", 4700 }, { "1,5", 1.5f },
@@ -45,7 +46,7 @@ TEST(ParseEngValue, GivesTheValueTheTypedTextMeans)
         EXPECT_FLOAT_EQ(parse(text), value) << '"' << text << '"';
 }
 
-TEST(ParseEngValue, HandsBackTheTextTrimmedOfSpacesAndCutToTwelveCharacters)
+TEST(ParseEngValueTest, HandsBackTheTextTrimmedOfSpacesAndCutToTwelveCharacters)
 {
     const struct {
         std::string text, handedBack;
@@ -69,7 +70,7 @@ TEST(ParseEngValue, HandsBackTheTextTrimmedOfSpacesAndCutToTwelveCharacters)
     }
 }
 
-TEST(ParseEngValue, ReadsAPointWhateverTheLocale)
+TEST(ParseEngValueTest, ReadsAPointWhateverTheLocale)
 {
     // from_chars never looks at the C locale; a German locale must not change "1.5".
     const char* german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
@@ -79,7 +80,7 @@ TEST(ParseEngValue, ReadsAPointWhateverTheLocale)
         std::setlocale(LC_NUMERIC, "C");
 }
 
-TEST(FormatSingle, WritesTheGeneralNumberFormat)
+TEST(NumberTextTest, SingleIsWrittenInTheGeneralNumberFormat)
 {
     const std::pair<float, const char*> cases[] = {
         { 0.0f, "0" },           { -0.0f, "0" },          { -60.0f, "-60" },        { -25000.0f / 3000.0f, "-8.333333" },
@@ -88,13 +89,13 @@ TEST(FormatSingle, WritesTheGeneralNumberFormat)
         { 0.0001f, "0.0001" },   { 1025.949f, "1025.949" },
     };
     for (const auto& [value, text] : cases)
-        EXPECT_EQ(FormatSingle(value), text);
+        EXPECT_EQ(formatSingle(value), text);
 }
 
-TEST(FormatDouble, KeepsFifteenDigits)
+TEST(NumberTextTest, DoubleKeepsFifteenDigits)
 {
-    EXPECT_EQ(FormatDouble(11520 * 0.0016), "18.432");
-    EXPECT_EQ(FormatDouble(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(formatDouble(11520 * 0.0016), "18.432");
+    EXPECT_EQ(formatDouble(1.0 / 3.0), "0.333333333333333");
 }
 
 }

@@ -1,4 +1,5 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramTest.h"
 
 #include <QLabel>
 
@@ -6,7 +7,10 @@ using namespace modMain;
 
 namespace {
 
-TEST_F(ProgramTest, ScaleAndFontsFollowTheScreenSize)
+// The menu window, and the program's start, navigation and end around it.
+class OpeningWindowTest : public ProgramTest {};
+
+TEST_F(OpeningWindowTest, ScaleAndFontsFollowTheScreenSize)
 {
     const struct {
         float width, height, scaleWidth, scaleHeight;
@@ -17,8 +21,8 @@ TEST_F(ProgramTest, ScaleAndFontsFollowTheScreenSize)
         SCOPED_TRACE(c.width);
         Presentation::setScreenTwips(c.width, c.height);
         frmOpening& opening = start();
-        EXPECT_EQ(opening.surface().scaleWidth(), c.scaleWidth);
-        EXPECT_EQ(opening.surface().scaleHeight(), c.scaleHeight);
+        EXPECT_EQ(opening.canvas().scaleWidth(), c.scaleWidth);
+        EXPECT_EQ(opening.canvas().scaleHeight(), c.scaleHeight);
         const auto points = [&](const char* name) {
             return opening.control(name)->property("tavinelPoints").toDouble();
         };
@@ -32,7 +36,7 @@ TEST_F(ProgramTest, ScaleAndFontsFollowTheScreenSize)
     }
 }
 
-TEST_F(ProgramTest, StartUpGivesTheSharedStateItsValues)
+TEST_F(OpeningWindowTest, StartUpGivesTheSharedStateItsValues)
 {
     frmOpening& opening = start();
     EXPECT_EQ(AudioKHz, 1.0f);
@@ -44,54 +48,47 @@ TEST_F(ProgramTest, StartUpGivesTheSharedStateItsValues)
     EXPECT_EQ(qobject_cast<QLabel*>(opening.control("lblVersion"))->text(), "Version 2.01");
 }
 
-TEST_F(ProgramTest, PanelCentreRoundsHalvesToEven)
-{
-    for (const auto& [left, width, centre] : { std::tuple { 4300, 3000, 5800 }, { 400, 3200, 2000 },
-                                                { 0, 5, 2 }, { 0, 7, 4 }, { 1, 3, 2 } }) {
-        PanelLeft = std::int16_t(left);
-        PanelWidth = float(width);
-        EXPECT_EQ(CentreOfPanel(), centre) << left << " + " << width << " / 2";
-    }
-}
-
-TEST_F(ProgramTest, AChoiceLeavesExactlyItsWindowOpenAndExitOrTheCloseBoxEndsTheProgram)
+TEST_F(OpeningWindowTest, AChoiceLeavesExactlyItsWindowOpenAndExitOrTheCloseBoxEndsTheProgram)
 {
     const std::pair<const char*, std::string> choices[] = { { "cmdAMenter", "frmAMplot" },
                                                             { "cmdSSBenter", "frmSSBplot" },
                                                             { "cmdFMenter", "frmFMplot" } };
-    for (const auto& [button, window] : choices) {
+    for (const auto& [button, name] : choices) {
         SCOPED_TRACE(button);
         Program::reset();
-        click(start(), button);
+        ASSERT_NO_FATAL_FAILURE(click(start(), button));
         const auto forms = Form::loadedForms();
         ASSERT_EQ(forms.size(), 1u);
-        EXPECT_EQ(forms[0]->objectName().toStdString(), window);
+        EXPECT_EQ(forms[0]->objectName().toStdString(), name);
         EXPECT_TRUE(forms[0]->isVisible());
         EXPECT_FALSE(Program::ended());
-        click(*forms[0], "cmdExit");
+        ASSERT_NO_FATAL_FAILURE(click(*forms[0], "cmdExit"));
         EXPECT_TRUE(Program::ended());
         EXPECT_TRUE(Form::loadedForms().empty());
 
         // Closed through the window system, the window goes and the program with it.
         Program::reset();
-        open(button).closeByUser();
+        ASSERT_NO_FATAL_FAILURE(open(button));
+        window->closeByUser();
         EXPECT_TRUE(Form::loadedForms().empty());
-        if (window == "frmAMplot")
+        if (name == "frmAMplot") {
             EXPECT_TRUE(Program::ended());
+        }
 
         // Closed by the program, the AM window has no reason to end it.
         Program::reset();
-        open(button).unload();
+        ASSERT_NO_FATAL_FAILURE(open(button));
+        window->unload();
         EXPECT_FALSE(Program::ended());
     }
     // The menu's own Exit ends the program without another window.
     Program::reset();
-    click(start(), "cmdExit");
+    ASSERT_NO_FATAL_FAILURE(click(start(), "cmdExit"));
     EXPECT_TRUE(Program::ended());
     EXPECT_TRUE(Form::loadedForms().empty());
 }
 
-TEST_F(ProgramTest, DrawingIsRetainedAndRepaintingRecomputesNothing)
+TEST_F(OpeningWindowTest, DrawingIsRetainedAndRepaintingRecomputesNothing)
 {
     frmOpening& opening = start();
     const std::size_t drawn = opening.opLog()->size();

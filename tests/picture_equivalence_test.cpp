@@ -1,4 +1,6 @@
-#include "bench/RedrawScenes.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "RedrawScenes.h"
+
 #include "surface/CanvasSurface.h"
 #include "surface/PainterSurface.h"
 
@@ -46,9 +48,9 @@ Difference compare(const QImage& canvas, const QImage& reference, int reach)
     return result;
 }
 
-class PictureEquivalence : public testing::TestWithParam<RedrawScene> {};
+class PictureEquivalenceTest : public testing::TestWithParam<RedrawScene> {};
 
-TEST_P(PictureEquivalence, CanvasMatchesOneQPainterCallPerSegment)
+TEST_P(PictureEquivalenceTest, CanvasMatchesOneQPainterCallPerSegment)
 {
     for (const double pixelsPerTwip : { 1.0 / 15.0, 2400.0 / 12000.0 }) {
         SCOPED_TRACE(pixelsPerTwip);
@@ -65,6 +67,6 @@ TEST_P(PictureEquivalence, CanvasMatchesOneQPainterCallPerSegment)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scenes, PictureEquivalence, testing::ValuesIn(redrawScenes()));
+INSTANTIATE_TEST_SUITE_P(Scenes, PictureEquivalenceTest, testing::ValuesIn(redrawScenes()));
 
 }

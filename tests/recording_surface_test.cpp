@@ -1,4 +1,5 @@
-#include "surface/RecordingSurface.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,7 @@
 
 namespace {
 
-TEST(RecordingSurface, WritesEveryOperationInOrder)
+TEST(RecordingSurfaceTest, WritesEveryOperationInOrder)
 {
     RecordingSurface surface(12000, 9000);
     surface.setScale(9375, 7031.25f);
@@ -21,6 +22,7 @@ TEST(RecordingSurface, WritesEveryOperationInOrder)
     surface.setCurrentX(400);
     surface.setCurrentY(100);
     surface.print("Transmitted \"signal\"");
+    surface.print("C:\\plots\\am");
     surface.log().message("line one\r\nline two");
 
     std::ostringstream out;
@@ -32,6 +34,7 @@ TEST(RecordingSurface, WritesEveryOperationInOrder)
               "fill 300 500 3700 5500 575757\n"
               "box 8100 600 11500 5400 88AA88 1\n"
               "text 400 100 bold 9.75 \"Transmitted \\\"signal\\\"\"\n"
+              "text 0 275.1953 bold 9.75 \"C:\\\\plots\\\\am\"\n"
               "message \"line one\\nline two\"\n");
 }
 

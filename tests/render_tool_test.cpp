@@ -1,4 +1,5 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramTest.h"
 #include "tools/RenderTool.h"
 
 #include <QImage>
@@ -109,7 +110,7 @@ TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
     }
 }
 
-TEST(RenderToolProgram, PassesItsExitStatusAndOutputOn)
+TEST(RenderToolProcessTest, PassesItsExitStatusAndOutputOn)
 {
     QProcess process;
     process.start(TAVINEL_RENDER_PATH, { "--ops", "-", "ssb" });

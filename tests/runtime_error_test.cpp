@@ -1,4 +1,5 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramTest.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -40,7 +41,10 @@ public:
     }
 };
 
-TEST_F(ProgramTest, AFailingHandlerNamesTheErrorAndEndsTheProgram)
+// The program's course for an unexpected failure in an event handler.
+class RuntimeErrorTest : public ProgramTest {};
+
+TEST_F(RuntimeErrorTest, AFailingHandlerNamesTheErrorAndEndsTheProgram)
 {
     const std::pair<const char*, std::string> faults[] = { { "cmdThrow", "Subscript out of range" },
                                                            { "cmdDivide", "Division by zero" },
@@ -53,7 +57,7 @@ TEST_F(ProgramTest, AFailingHandlerNamesTheErrorAndEndsTheProgram)
         messages.clear();
         auto* form = new FaultyForm;
         form->showWindow();
-        click(*form, control);
+        ASSERT_NO_FATAL_FAILURE(click(*form, control));
         if (error.empty()) {
             EXPECT_TRUE(messages.empty());
             EXPECT_FALSE(Program::ended());
@@ -69,10 +73,11 @@ TEST_F(ProgramTest, AFailingHandlerNamesTheErrorAndEndsTheProgram)
 
 // The real modal message box runs inside the Update handler: nothing the toolkit does
 // while showing it may count as a failure of the handler.
-TEST_F(ProgramTest, TheRealMessageBoxIsNotMistakenForAFault)
+TEST_F(RuntimeErrorTest, TheRealMessageBoxIsNotMistakenForAFault)
 {
     Program::setMessageHandler(nullptr);
-    Form& fm = open("cmdFMenter");
+    ASSERT_NO_FATAL_FAILURE(open("cmdFMenter"));
+    Form& fm = *window;
     qobject_cast<QLineEdit*>(fm.control("txtPeakDeviation"))->setText("60k");
     bool shown = false;
     QTimer::singleShot(100, [&] {
@@ -81,7 +86,7 @@ TEST_F(ProgramTest, TheRealMessageBoxIsNotMistakenForAFault)
             box->close();
         }
     });
-    click(fm, "cmdDisplay");
+    ASSERT_NO_FATAL_FAILURE(click(fm, "cmdDisplay"));
     EXPECT_TRUE(shown);
     EXPECT_FALSE(Program::ended());
     EXPECT_EQ(Form::loadedForms().size(), 1u);

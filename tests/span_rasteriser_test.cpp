@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/SpanRasteriser.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ std::set<std::pair<int, int>> block(int left, int top, int right, int bottom)
     return result;
 }
 
-TEST(SpanRasteriser, OneSegmentLightsExactlyThePenSquareSweep)
+TEST(SpanRasteriserTest, OneSegmentLightsExactlyThePenSquareSweep)
 {
     const struct {
         const char* what;
@@ -76,7 +77,7 @@ TEST(SpanRasteriser, OneSegmentLightsExactlyThePenSquareSweep)
     }
 }
 
-TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApartThenStartsAfresh)
+TEST(SpanRasteriserTest, KeepsSeparateSpansOfOneColumnApartThenStartsAfresh)
 {
     Canvas canvas(10, 20);
     canvas.rasteriser.addSegment(5, 0, 5, 3);
@@ -93,7 +94,7 @@ TEST(SpanRasteriser, KeepsSeparateSpansOfOneColumnApartThenStartsAfresh)
     EXPECT_EQ(canvas.inked(), block(5, 6, 5, 6));
 }
 
-TEST(SpanRasteriser, DenseZigzagFillsItsBandWidenedByThePen)
+TEST(SpanRasteriserTest, DenseZigzagFillsItsBandWidenedByThePen)
 {
     // A trace like the demonstrations': many near-vertical strokes across a band.
     for (int pen : { 1, 2, 3, 6 }) {
@@ -112,7 +113,7 @@ TEST(SpanRasteriser, DenseZigzagFillsItsBandWidenedByThePen)
     }
 }
 
-TEST(SpanRasteriser, FilledBoxIncludesBothCornerPixelsAndClips)
+TEST(SpanRasteriserTest, FilledBoxIncludesBothCornerPixelsAndClips)
 {
     std::vector<std::uint32_t> pixels(100, 0);
     SpanRasteriser::fillBox(pixels.data(), 10, 10, 10, 2.5, 3.9, 5.2, 1.1, 1, Ink);

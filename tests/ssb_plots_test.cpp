@@ -1,4 +1,5 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlotTestSupport.h"
 
 #include "ssb/SsbPlots.h"
 #include "ssb/SsbSineTables.h"
@@ -49,7 +50,7 @@ float outlineAt(const std::vector<DrawOp>& trace, float x)
     return height;
 }
 
-TEST(SsbEnvelope, TraceIs40019JoinedPointsAcrossThePanel)
+TEST(SsbEnvelopeTest, TraceIs40019JoinedPointsAcrossThePanel)
 {
     const auto lines = trace(DrawSsbEnvelope, {});
     ASSERT_EQ(lines.size(), 40019u);
@@ -60,7 +61,7 @@ TEST(SsbEnvelope, TraceIs40019JoinedPointsAcrossThePanel)
     EXPECT_NEAR(lines.back().x2, 6500 + 1.999982 * 2500, 0.01);
 }
 
-TEST(SsbEnvelope, OutlineFollowsTheEnvelope)
+TEST(SsbEnvelopeTest, OutlineFollowsTheEnvelope)
 {
     const struct {
         Settings settings;
@@ -84,7 +85,7 @@ TEST(SsbEnvelope, OutlineFollowsTheEnvelope)
             << ", sideband " << c.settings.sideband << ", x " << c.x;
 }
 
-TEST(SsbEnvelope, SingleSidebandOutlineWithFullCarrierStaysBetween597And1797)
+TEST(SsbEnvelopeTest, SingleSidebandOutlineWithFullCarrierStaysBetween597And1797)
 {
     for (const std::int16_t mode : { -1, 1 }) {
         const auto lines = trace(DrawSsbEnvelope, { .mode = mode, .carrier = 0 });
@@ -98,7 +99,7 @@ TEST(SsbEnvelope, SingleSidebandOutlineWithFullCarrierStaysBetween597And1797)
     }
 }
 
-TEST(SsbEnvelope, LowerAndUpperSidebandDrawTheSameTraceWhateverTheSidebandLevel)
+TEST(SsbEnvelopeTest, LowerAndUpperSidebandDrawTheSameTraceWhateverTheSidebandLevel)
 {
     for (float carrier : { 0.f, -120.f }) {
         const auto lower = trace(DrawSsbEnvelope, { .mode = -1, .kHz = 2, .carrier = carrier, .sideband = -6 });
@@ -111,16 +112,16 @@ TEST(SsbEnvelope, LowerAndUpperSidebandDrawTheSameTraceWhateverTheSidebandLevel)
 
 // The sines are kept between redraws: whatever was drawn before, a trace must be the one
 // drawn from freshly computed sines at its own frequency and mode.
-TEST(SsbEnvelope, TraceIsTheSameWhateverWasDrawnBefore)
+TEST(SsbEnvelopeTest, TraceIsTheSameWhateverWasDrawnBefore)
 {
     const Settings order[] = { { .mode = 1, .kHz = 1 }, { .kHz = 3, .carrier = 0 }, { .mode = -1, .kHz = 2 },
                                { .kHz = 1, .sideband = -6 }, { .mode = 1, .kHz = 3, .carrier = -20 } };
     std::vector<std::vector<DrawOp>> fresh;
     for (const Settings& s : order) {
-        ForgetSsbSineTables();
+        forgetSsbSineTables();
         fresh.push_back(trace(DrawSsbEnvelope, s));
     }
-    ForgetSsbSineTables();
+    forgetSsbSineTables();
     for (int pass = 0; pass < 2; ++pass)
         for (std::size_t i = 0; i < std::size(order); ++i) {
             const auto kept = trace(DrawSsbEnvelope, order[i]);
@@ -130,19 +131,19 @@ TEST(SsbEnvelope, TraceIsTheSameWhateverWasDrawnBefore)
         }
 }
 
-TEST(SsbSineTable, HeldTableSurvivesTheCollectionBeingRenewed)
+TEST(SsbSineTableTest, HeldTableSurvivesTheCollectionBeingRenewed)
 {
     startUpState();
-    const SineTable held = SsbSineTable(501);
+    const SineTable held = ssbSineTable(501);
     const std::vector<double> copy = *held;
     for (int kHz = 400; kHz < 440; ++kHz)
-        SsbSineTable(kHz);
+        ssbSineTable(kHz);
     EXPECT_EQ(*held, copy);
     EXPECT_EQ(held->size(), 40019u);
     EXPECT_DOUBLE_EQ((*held)[1], std::sin(2.0 * double(0.00005f) * double(Pi) * 501));
 }
 
-TEST(SsbSpectrum, CarrierAndUnwantedSidebandStandAtTheirLevels)
+TEST(SsbSpectrumTest, CarrierAndUnwantedSidebandStandAtTheirLevels)
 {
     const struct {
         float level;
@@ -166,7 +167,7 @@ TEST(SsbSpectrum, CarrierAndUnwantedSidebandStandAtTheirLevels)
     }
 }
 
-TEST(SsbSpectrum, SidebandsStandAtTheAudioFrequencyFromTheCarrier)
+TEST(SsbSpectrumTest, SidebandsStandAtTheAudioFrequencyFromTheCarrier)
 {
     const struct {
         std::int16_t mode;

@@ -1,6 +1,8 @@
-#include "TestSupport.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramTest.h"
 
 #include <QImage>
+#include <QRadioButton>
 
 using namespace modMain;
 
@@ -9,8 +11,8 @@ namespace {
 // The four settings: audio kHz, mode, carrier level, unwanted-sideband level.
 std::string settings()
 {
-    return FormatSingle(AudioKHz) + ' ' + std::to_string(SsbMode) + ' ' + FormatSingle(CarrierLevel) + ' '
-        + FormatSingle(SidebandLevel);
+    return formatSingle(AudioKHz) + ' ' + std::to_string(SsbMode) + ' ' + formatSingle(CarrierLevel) + ' '
+        + formatSingle(SidebandLevel);
 }
 
 // The option button chosen in a frame.
@@ -25,12 +27,13 @@ QString checkedIn(Form& form, const char* frame)
 // The SSB window opened from the menu, as a user opens it.
 class SsbWindowTest : public ProgramTest {
 protected:
-    static Form& open() { return ProgramTest::open("cmdSSBenter"); }
+    void openSsb() { open("cmdSSBenter"); }
 };
 
 TEST_F(SsbWindowTest, OpensWithTheDefaultChoices)
 {
-    Form& form = open();
+    ASSERT_NO_FATAL_FAILURE(openSsb());
+    Form& form = *window;
     EXPECT_EQ(settings(), "1 2 -120 0");
     EXPECT_EQ((std::vector { checkedIn(form, "fraAudioFrequency"), checkedIn(form, "fraMode"),
                              checkedIn(form, "fraCarrier"), checkedIn(form, "fraSuppression") }),
@@ -49,9 +52,10 @@ TEST_F(SsbWindowTest, ChoicesStoreTheirSettingThenRedrawEnvelopeSpectrumAndScale
     };
     for (const auto& [option, stored] : choices) {
         SCOPED_TRACE(option);
-        Form& form = open();
+        ASSERT_NO_FATAL_FAILURE(openSsb());
+        Form& form = *window;
         const std::size_t before = form.opLog()->size();
-        click(form, option);
+        ASSERT_NO_FATAL_FAILURE(click(form, option));
         EXPECT_EQ(settings(), stored);
         const auto redrawn = opsSince(form, before);
         EXPECT_EQ(formatted(redrawn, DrawOp::Kind::Fill),
@@ -72,10 +76,11 @@ TEST_F(SsbWindowTest, OnlyDoubleSidebandEnablesTheUnwantedSidebandButtons)
     };
     for (const auto& [choices, enabled] : cases) {
         SCOPED_TRACE(testing::PrintToString(choices));
-        Form& form = open();
-        click(form, "Option12");
+        ASSERT_NO_FATAL_FAILURE(openSsb());
+        Form& form = *window;
+        ASSERT_NO_FATAL_FAILURE(click(form, "Option12"));
         for (const char* choice : choices)
-            click(form, choice);
+            ASSERT_NO_FATAL_FAILURE(click(form, choice));
         for (int n = 9; n <= 16; ++n)
             EXPECT_EQ(form.control(QStringLiteral("Option%1").arg(n))->isEnabled(), enabled) << n;
         // The selection and the stored level stay; nothing else changes its state.
@@ -89,15 +94,41 @@ TEST_F(SsbWindowTest, OnlyDoubleSidebandEnablesTheUnwantedSidebandButtons)
 
 TEST_F(SsbWindowTest, ScaleStripLeavesNoEarlierTextBehind)
 {
-    Form& form = open();
+    ASSERT_NO_FATAL_FAILURE(openSsb());
+    Form& form = *window;
     const QRect strip(5400 / 15, 400 / 15, 1000 / 15, 5100 / 15); // the gap between the panels
     const QImage once = form.canvas().image().copy(strip);
-    form.surface().setCurrentX(5530);
-    form.surface().setCurrentY(2000);
-    form.surface().print("-8");
+    form.canvas().setCurrentX(5530);
+    form.canvas().setCurrentY(2000);
+    form.canvas().print("-8");
     for (const char* choice : { "optAudio2000", "Option3", "optLower", "optDouble", "optAudio1000", "Option8" })
-        click(form, choice);
+        ASSERT_NO_FATAL_FAILURE(click(form, choice));
     EXPECT_EQ(form.canvas().image().copy(strip), once);
+}
+
+// Back at the opening choices after others, the canvas is the one a freshly opened
+// window shows, pixel for pixel: every panel is repainted, and the spectrum's wide pen
+// never reaches the next redraw's thin trace.
+TEST_F(SsbWindowTest, ReturningToTheOpeningChoicesRestoresEveryPixel)
+{
+    const std::vector<const char*> sequences[] = {
+        { "Option1", "Option8" },
+        { "optAudio3000", "Option3", "Option14", "optUpper", "optDouble", "Option9", "optAudio1000", "Option8" },
+    };
+    for (const double zoom : { 1.0, 3.0 }) {
+        Presentation::setPixelsPerTwip(zoom / 15.0);
+        ASSERT_NO_FATAL_FAILURE(openSsb());
+        const QImage fresh = window->canvas().image().copy();
+        closeAll();
+        for (const auto& sequence : sequences) {
+            SCOPED_TRACE(testing::Message() << "zoom " << zoom << ", " << testing::PrintToString(sequence));
+            ASSERT_NO_FATAL_FAILURE(openSsb());
+            for (const char* choice : sequence)
+                ASSERT_NO_FATAL_FAILURE(click(*window, choice));
+            EXPECT_EQ(window->canvas().image(), fresh);
+            closeAll();
+        }
+    }
 }
 
 }

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/RenderTool.h"
 
 #include "app/frmOpening.h"
+#include "core/RecordingSurface.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
 
@@ -17,7 +19,7 @@
 
 namespace {
 
-const char* usage = "usage: tavinel-render [--screen WIDTHxHEIGHT] [--zoom F] [--png FILE] "
+constexpr const char* Usage = "usage: tavinel-render [--screen WIDTHxHEIGHT] [--zoom F] [--png FILE] "
                     "[--ops FILE] WINDOW [STEP ...]\n"
                     "  WINDOW: opening, am, ssb or fm\n"
                     "  STEP:   click:NAME or type:NAME=TEXT\n";
@@ -166,7 +168,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     try {
         options = parse(arguments);
     } catch (const UsageError& error) {
-        err << "tavinel-render: " << error.what() << '\n' << usage;
+        err << "tavinel-render: " << error.what() << '\n' << Usage;
         return 2;
     }
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the given Debian packages that are not installed yet; nothing when all are.
 #
 #   tools/install-packages.sh PACKAGE ...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (CMake preset "fuzz": clang, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs each for a bounded time on its seed corpus.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the README's pictures of the four windows into docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's shared state: the demonstration settings, constants and strings, the
@@ -5,8 +6,8 @@
 // where its panel lies, and the working registers of the drawing routines. There is one
 // of each for the whole run; nothing that InitSharedState does not set is non-zero.
 
-#include "app/NumberText.h"
-#include "surface/Colour.h"
+#include "core/NumberText.h"
+#include "core/Colour.h"
 
 #include <cstdint>
 #include <string>
@@ -60,12 +61,12 @@ inline std::int16_t ParseIndex = 0;
 void InitSharedState();
 
 // Sets every variable back to zero and every string to empty, as before start-up.
-void ClearSharedState();
+void clearSharedState();
 
 // A fraction rounded to a 16-bit integer, halves to even.
-std::int16_t RoundToInteger(double value);
+std::int16_t roundToInteger(double value);
 
 // PanelLeft plus half of PanelWidth, rounded halves to even.
-std::int16_t CentreOfPanel();
+std::int16_t centreOfPanel();
 
 }

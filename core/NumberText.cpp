@@ -1,4 +1,5 @@
-#include "app/NumberText.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/NumberText.h"
 
 #include <array>
 #include <charconv>
@@ -27,12 +28,12 @@ std::string formatGeneral(double value, int digits)
 
 }
 
-std::string FormatSingle(float value)
+std::string formatSingle(float value)
 {
     return formatGeneral(value, 7);
 }
 
-std::string FormatDouble(double value)
+std::string formatDouble(double value)
 {
     return formatGeneral(value, 15);
 }

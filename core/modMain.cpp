@@ -1,4 +1,5 @@
-#include "app/modMain.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/modMain.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -17,7 +18,7 @@ void InitSharedState()
     Pi = float(4.0 * std::atan(1.0));
 }
 
-void ClearSharedState()
+void clearSharedState()
 {
     AudioKHz = ModDepth = CarrierLevel = SidebandLevel = Pi = PanelWidth = 0;
     ClipperOn = DemodType = YAxisMode = SsbMode = 0;
@@ -28,7 +29,7 @@ void ClearSharedState()
     CopyrightText.clear();
 }
 
-std::int16_t RoundToInteger(double value)
+std::int16_t roundToInteger(double value)
 {
     const double rounded = std::nearbyint(value); // the default rounding mode: halves to even
     if (!(rounded >= -32768.0 && rounded <= 32767.0))
@@ -36,9 +37,9 @@ std::int16_t RoundToInteger(double value)
     return std::int16_t(rounded);
 }
 
-std::int16_t CentreOfPanel()
+std::int16_t centreOfPanel()
 {
-    return RoundToInteger(double(PanelLeft) + double(PanelWidth) * 0.5);
+    return roundToInteger(double(PanelLeft) + double(PanelWidth) * 0.5);
 }
 
 }

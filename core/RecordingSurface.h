@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface/Surface.h"
+#include "core/Surface.h"
 
 #include <iosfwd>
 #include <string>
@@ -15,7 +16,7 @@ struct DrawOp {
     int width = 1;       // line and box pen width
     bool bold = false;   // text
     double points = 0;   // text
-    std::string text;    // text and message
+    std::string text {}; // text and message
 };
 
 // The operations of a surface in the order they were drawn.
@@ -55,7 +56,7 @@ public:
 
 protected:
     void scaleChanged() override { log_.scale(*this); }
-    void drawLine(float x1, float y1, float x2, float y2, Colour colour, bool) override
+    void drawLine(float x1, float y1, float x2, float y2, Colour colour) override
     {
         log_.line(*this, x1, y1, x2, y2, colour);
     }

@@ -1,9 +1,10 @@
-#include "surface/Surface.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/Surface.h"
 
 namespace {
 // A printed line is about 1.15 em high; one point is 20 twips.
-constexpr double twipsPerPoint = 20.0;
-constexpr double lineSpacing = 1.15;
+constexpr double TwipsPerPoint = 20.0;
+constexpr double LineSpacing = 1.15;
 }
 
 Surface::Surface(float clientWidthTwips, float clientHeightTwips)
@@ -23,14 +24,14 @@ void Surface::setScale(float width, float height)
 
 void Surface::line(float x1, float y1, float x2, float y2, Colour colour)
 {
-    drawLine(x1, y1, x2, y2, colour, false);
+    drawLine(x1, y1, x2, y2, colour);
     currentX_ = x2;
     currentY_ = y2;
 }
 
 void Surface::lineTo(float x2, float y2, Colour colour)
 {
-    drawLine(currentX_, currentY_, x2, y2, colour, true);
+    drawLine(currentX_, currentY_, x2, y2, colour);
     currentX_ = x2;
     currentY_ = y2;
 }
@@ -58,5 +59,5 @@ void Surface::print(const std::string& text)
 
 float Surface::lineAdvance() const
 {
-    return float(fontSize_ * twipsPerPoint * lineSpacing * scaleHeight_ / clientHeightTwips_);
+    return float(fontSize_ * TwipsPerPoint * LineSpacing * scaleHeight_ / clientHeightTwips_);
 }

@@ -1,16 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The redraws the benchmarks time and the picture tests compare: each window's plots for
-// one setting, drawn on any surface the way the window draws them after a click.
+// The redraws the picture test compares and the benchmarks time: each window's own redraw
+// for one setting, on any surface.
 
 #include "am/AmPlots.h"
 #include "app/OpeningArtwork.h"
-#include "app/modMain.h"
-#include "fm/FmSpectrum.h"
+#include "core/Surface.h"
+#include "core/modMain.h"
 #include "fm/FmSpectrumPlot.h"
 #include "fm/FmState.h"
 #include "ssb/SsbPlots.h"
-#include "surface/Surface.h"
 
 #include <functional>
 #include <string>
@@ -21,19 +21,6 @@ struct RedrawScene {
     std::function<void()> choose; // the settings, as the window's controls leave them
     std::function<void(Surface&)> draw;
 };
-
-inline void drawAmWindow(Surface& surface)
-{
-    DrawAmEnvelope(surface);
-    DrawAmSpectrum(surface);
-    DrawAmDemodOutput(surface);
-}
-
-inline void drawSsbWindow(Surface& surface)
-{
-    DrawSsbEnvelope(surface);
-    DrawSsbSpectrum(surface);
-}
 
 inline std::vector<RedrawScene> redrawScenes()
 {
@@ -54,13 +41,13 @@ inline std::vector<RedrawScene> redrawScenes()
         };
     };
     return {
-        { "AM 100 %", am(1, 0), drawAmWindow },
-        { "AM 140 % with clipper", am(1.4f, 1), drawAmWindow },
-        { "SSB carrier off", ssb(-120), drawSsbWindow },
-        { "SSB carrier 0 dB", ssb(0), drawSsbWindow },
+        { "AM 100 %", am(1, 0), redrawAmPlots },
+        { "AM 140 % with clipper", am(1.4f, 1), redrawAmPlots },
+        { "SSB carrier off", ssb(-120), redrawSsbPlots },
+        { "SSB carrier 0 dB", ssb(0), redrawSsbPlots },
         { "FM index 15",
           [] {
-              FmState::ClearFmState();
+              FmState::clearFmState();
               FmState::ModulatingFrequency = 1000;
               FmState::PeakDeviation = 15000;
               FmState::ModIndex = 15;
@@ -68,23 +55,17 @@ inline std::vector<RedrawScene> redrawScenes()
               PanelWidth = 25000;
           },
           [](Surface& surface) {
-              surface.setFontBold(true);
-              DrawFmSpectrumFrame(surface);
-              ComputeFmSpectrum(surface);
+              surface.setFontBold(true); // the FM window's font
+              redrawFmPlot(surface);
           } },
-        { "menu artwork", [] { PanelBackColour = 0xCFCFCF; },
-          [](Surface& surface) {
-              DrawOpeningWaveform(surface);
-              DrawOpeningSpectrum(surface);
-              DrawOpeningEnvelope(surface);
-          } },
+        { "menu artwork", [] { PanelBackColour = 0xCFCFCF; }, drawOpeningArtwork },
     };
 }
 
 // Shared state as after start-up, then the scene's settings.
 inline void chooseScene(const RedrawScene& scene)
 {
-    modMain::ClearSharedState();
+    modMain::clearSharedState();
     modMain::InitSharedState();
     scene.choose();
 }

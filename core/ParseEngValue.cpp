@@ -1,6 +1,7 @@
-#include "app/ParseEngValue.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/ParseEngValue.h"
 
-#include "app/modMain.h"
+#include "core/modMain.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -8,7 +9,7 @@
 // a point, whatever the user's locale.
 
 // A single-precision value: at most 7 significant digits ("-8.333333", "12500.5").
-std::string FormatSingle(float value);
+std::string formatSingle(float value);
 
 // A double-precision value: at most 15 significant digits.
-std::string FormatDouble(double value);
+std::string formatDouble(double value);

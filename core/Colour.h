@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
@@ -17,5 +18,5 @@ constexpr std::uint32_t colourToRgb(Colour c)
         | std::uint32_t(colourBlue(c));
 }
 
-constexpr Colour colourBlack = 0x000000;
-constexpr Colour colourWhite = 0xFFFFFF;
+constexpr Colour ColourBlack = 0x000000;
+constexpr Colour ColourWhite = 0xFFFFFF;

@@ -1,6 +1,7 @@
-#include "surface/RecordingSurface.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/RecordingSurface.h"
 
-#include "app/NumberText.h"
+#include "core/NumberText.h"
 
 #include <cstdio>
 #include <ostream>
@@ -67,8 +68,8 @@ std::string quoted(const std::string& text)
 
 std::string corners(const DrawOp& op)
 {
-    return FormatSingle(op.x1) + ' ' + FormatSingle(op.y1) + ' ' + FormatSingle(op.x2) + ' '
-        + FormatSingle(op.y2);
+    return formatSingle(op.x1) + ' ' + formatSingle(op.y1) + ' ' + formatSingle(op.x2) + ' '
+        + formatSingle(op.y2);
 }
 
 }
@@ -77,7 +78,7 @@ std::string OpLog::format(const DrawOp& op)
 {
     switch (op.kind) {
     case DrawOp::Kind::Scale:
-        return "scale " + FormatSingle(op.x1) + ' ' + FormatSingle(op.y1);
+        return "scale " + formatSingle(op.x1) + ' ' + formatSingle(op.y1);
     case DrawOp::Kind::Fill:
         return "fill " + corners(op) + ' ' + hexColour(op.colour);
     case DrawOp::Kind::Box:
@@ -85,8 +86,8 @@ std::string OpLog::format(const DrawOp& op)
     case DrawOp::Kind::Line:
         return "line " + corners(op) + ' ' + hexColour(op.colour) + ' ' + std::to_string(op.width);
     case DrawOp::Kind::Text:
-        return "text " + FormatSingle(op.x1) + ' ' + FormatSingle(op.y1) + ' '
-            + (op.bold ? "bold " : "regular ") + FormatDouble(op.points) + ' ' + quoted(op.text);
+        return "text " + formatSingle(op.x1) + ' ' + formatSingle(op.y1) + ' '
+            + (op.bold ? "bold " : "regular ") + formatDouble(op.points) + ' ' + quoted(op.text);
     case DrawOp::Kind::Message:
         return "message " + quoted(op.text);
     }

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface/Colour.h"
+#include "core/Colour.h"
 
 #include <string>
 
@@ -75,7 +76,7 @@ public:
 
 protected:
     virtual void scaleChanged() {}
-    virtual void drawLine(float x1, float y1, float x2, float y2, Colour colour, bool continued) = 0;
+    virtual void drawLine(float x1, float y1, float x2, float y2, Colour colour) = 0;
     virtual void drawBox(float x1, float y1, float x2, float y2, Colour colour) = 0;
     virtual void drawFilledBox(float x1, float y1, float x2, float y2, Colour colour) = 0;
     virtual void drawText(float x, float y, const std::string& text) = 0;
@@ -90,5 +91,5 @@ private:
     float currentY_ = 0;
     double fontSize_ = 9.75;
     bool fontBold_ = false;
-    Colour foreColour_ = colourBlack;
+    Colour foreColour_ = ColourBlack;
 };
