@@ -45,6 +45,8 @@ public:
             lineTo(x, y, colour);
     }
     void box(float x1, float y1, float x2, float y2, Colour colour);
+    // A filled box covers what a line of the current width drawn along its edge would,
+    // so a line ending on the edge never sticks out of a box drawn over it later.
     void fillBox(float x1, float y1, float x2, float y2, Colour colour);
 
     void setCurrentX(float x) { currentX_ = x; }

@@ -106,7 +106,7 @@ void CanvasSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colour
     flush();
     SpanRasteriser::fillBox(reinterpret_cast<std::uint32_t*>(image_.bits()),
                             image_.bytesPerLine() / 4, image_.width(), image_.height(),
-                            toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2), penPixels(1),
+                            toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2), penPixels(lineWidth()),
                             pixelValue(colour));
     changed();
 }

@@ -58,7 +58,7 @@ void PainterSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colou
 {
     const QPointF a = toPixels(x1, y1);
     const QPointF b = toPixels(x2, y2);
-    const auto box = SpanRasteriser::boxPixels(a.x(), a.y(), b.x(), b.y(), Presentation::penPixels(1, pixelsPerTwip_),
+    const auto box = SpanRasteriser::boxPixels(a.x(), a.y(), b.x(), b.y(), Presentation::penPixels(lineWidth(), pixelsPerTwip_),
                                                image_.width(), image_.height());
     if (box.left <= box.right && box.top <= box.bottom)
         painter_.fillRect(QRect(QPoint(box.left, box.top), QPoint(box.right, box.bottom)),

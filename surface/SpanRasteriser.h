@@ -41,8 +41,8 @@ public:
 
     // The pixels of a filled box between two corners, clipped to a canvas of the given
     // size: those a pen of edgePen pixels covers when swept over the box, so that a box
-    // and a line along its edge drawn with that pen (the thinnest line, scaled to the
-    // canvas) end on the same pixel. Empty (left > right) for corners that are not numbers.
+    // and a line along its edge drawn with that pen (the line width in effect, scaled to
+    // the canvas) end on the same pixel. Empty (left > right) for corners that are not numbers.
     struct PixelBox {
         int left = 0, top = 0, right = -1, bottom = -1;
     };
