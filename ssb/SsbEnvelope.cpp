@@ -71,10 +71,12 @@ void DrawSsbEnvelope(Surface& surface)
         surface.tracePoint(StepTime == 0, WorkX, WorkY, TraceColour);
     }
 
+    // The trace spans t = 0 to 2 ms (at 1 kHz the outline repeats twice), and the axis
+    // says so.
     const struct {
         const char* text;
         float x, y;
-    } labels[] = { { "0", 6500, 5600 }, { ".5", 9000, 5600 }, { "ms", 8940, 5800 }, { "1", 11500, 5600 } };
+    } labels[] = { { "0", 6500, 5600 }, { "1", 9000, 5600 }, { "ms", 8940, 5800 }, { "2", 11500, 5600 } };
     for (const auto& label : labels)
         surface.printAt(label.x, label.y, label.text);
     surface.setLineWidth(1);

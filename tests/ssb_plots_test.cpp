@@ -61,6 +61,19 @@ TEST(SsbEnvelopeTest, TraceIs40019JoinedPointsAcrossThePanel)
     EXPECT_NEAR(lines.back().x2, 6500 + 1.999982 * 2500, 0.01);
 }
 
+// The trace spans t = 0 to 2 ms, so the axis under it reads 0, 1 and 2 ms.
+TEST(SsbEnvelopeTest, TimeAxisReadsZeroToTwoMilliseconds)
+{
+    startUpState();
+    SsbMode = 2;
+    CarrierLevel = -120;
+    RecordingSurface surface(12000, 9000);
+    DrawSsbEnvelope(surface);
+    EXPECT_EQ(formatted(surface.ops(), DrawOp::Kind::Text),
+              (std::vector<std::string> { "text 6500 5600 regular 9.75 \"0\"", "text 9000 5600 regular 9.75 \"1\"",
+                                          "text 8940 5800 regular 9.75 \"ms\"", "text 11500 5600 regular 9.75 \"2\"" }));
+}
+
 TEST(SsbEnvelopeTest, OutlineFollowsTheEnvelope)
 {
     const struct {
