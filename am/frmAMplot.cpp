@@ -11,6 +11,21 @@
 
 using namespace modMain;
 
+namespace {
+
+// The titles over the three panels, in the window font made bold, which it then leaves
+// regular for the axis labels.
+void printTitles(Surface& surface)
+{
+    surface.setFontBold(true);
+    surface.printAt(400, 100, "Transmitted signal envelope");
+    surface.printAt(4300, 100, "Transmitted signal spectrum");
+    surface.printAt(8300, 100, "Envelope demodulator output");
+    surface.setFontBold(false);
+}
+
+}
+
 frmAMplot::frmAMplot()
     : Form("frmAMplot", "AM plots", 12000, 9000, Border::None)
 {
@@ -104,13 +119,14 @@ void frmAMplot::onLoad()
     YAxisMode = 1;
     DemodType = 0;
 
-    canvas().setFontBold(true);
-    canvas().printAt(400, 100, "Transmitted signal envelope");
-    canvas().printAt(4300, 100, "Transmitted signal spectrum");
-    canvas().printAt(8300, 100, "Envelope demodulator output");
-    canvas().setFontBold(false);
-
+    printTitles(canvas());
     redrawAmPlots(canvas());
+}
+
+void frmAMplot::drawContents(Surface& surface)
+{
+    printTitles(surface);
+    redrawAmPlots(surface);
 }
 
 void frmAMplot::onQueryUnload(int reason)

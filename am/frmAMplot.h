@@ -16,6 +16,7 @@ public:
 protected:
     void onLoad() override;
     void onQueryUnload(int reason) override;
+    void drawContents(Surface& surface) override;
 
 private:
     QRadioButton* addChoice(QGroupBox* frame, const QString& name, const QString& caption,

@@ -84,6 +84,11 @@ void frmOpening::onLoad()
     cmdExit->setFocus();
 }
 
+void frmOpening::drawContents(Surface& surface)
+{
+    drawOpeningArtwork(surface);
+}
+
 void frmOpening::cmdAMenter_Click()
 {
     (new frmAMplot)->showWindow();

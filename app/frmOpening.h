@@ -12,6 +12,7 @@ public:
 
 protected:
     void onLoad() override;
+    void drawContents(Surface& surface) override;
 
 private:
     void cmdAMenter_Click();

@@ -11,7 +11,6 @@ int main(int argc, char* argv[])
     int toolkitArgc = 1;
     char* toolkitArgv[] = { argv[0], nullptr };
     Application application(toolkitArgc, toolkitArgv);
-    Presentation::useProgramStyle();
     Presentation::fitToPrimaryScreen();
 
     auto* opening = new frmOpening;

@@ -8,6 +8,7 @@
 #include "tests/RedrawScenes.h"
 #include "app/frmOpening.h"
 #include "ssb/SsbSineTables.h"
+#include "surface/Application.h"
 #include "surface/CanvasSurface.h"
 #include "surface/PainterSurface.h"
 #include "surface/Presentation.h"
@@ -109,8 +110,7 @@ int main(int argc, char* argv[])
     QElapsedTimer toolkitTimer;
     toolkitTimer.start();
     int toolkitArgc = 1;
-    QApplication application(toolkitArgc, argv);
-    Presentation::useProgramStyle();
+    Application application(toolkitArgc, argv);
     const double toolkitMs = double(toolkitTimer.nsecsElapsed()) / 1e6;
     const double menuMs = startUpMilliseconds();
 

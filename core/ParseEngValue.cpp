@@ -170,12 +170,24 @@ bool convertNumberText(const std::string& numberText, float multiplier, float& R
     return true;
 }
 
+// Whether a number text has a digit in its mantissa, before any "E" or multiplier letter:
+// without one it reads as 0 whatever else it holds.
+bool hasMantissaDigit(const std::string& numberText)
+{
+    for (const char c : numberText) {
+        if (isDigit(c))
+            return true;
+        if (c != '+' && c != '-' && c != '.')
+            return false;
+    }
+    return false;
 }
 
-namespace modMain {
-
-void ParseEngValue(std::string& Text, float& Result)
+// Steps 1 to 3 of the parser: trims and cuts the caller's text and scans it into the
+// number text, giving the multiplier of the letter taken.
+std::string scanNumberText(std::string& Text, float& multiplier)
 {
+    using modMain::ParseIndex;
     Text = trimSpaces(Text);
     std::vector<std::string> characters = splitCharacters(Text);
     if (characters.size() > MaxTextLength) {
@@ -184,7 +196,7 @@ void ParseEngValue(std::string& Text, float& Result)
     }
 
     std::string numberText;
-    float multiplier = 1;
+    multiplier = 1;
     bool pointTaken = false;
     bool multiplierTaken = false;
     bool exponentTaken = false;
@@ -238,10 +250,27 @@ void ParseEngValue(std::string& Text, float& Result)
 
         // Anything else (a space inside the text, another letter, a symbol) is ignored.
     }
+    return numberText;
+}
+
+}
+
+namespace modMain {
+
+void ParseEngValue(std::string& Text, float& Result)
+{
+    float multiplier = 1;
+    const std::string numberText = scanNumberText(Text, multiplier);
 
     // A value beyond single or double precision gives the upper limit, whatever its sign.
     if (!convertNumberText(numberText, multiplier, Result))
         Result = ResultLimit;
+}
+
+bool holdsNumber(std::string text)
+{
+    float multiplier = 1;
+    return hasMantissaDigit(scanNumberText(text, multiplier));
 }
 
 }

@@ -15,4 +15,9 @@ namespace modMain {
 // double precision gives 1e10 whatever its sign. No error reaches the caller.
 void ParseEngValue(std::string& Text, float& Result);
 
+// Whether the parser finds a number in a text: a digit before any exponent or multiplier
+// letter, among its first 12 characters. Text without one ("", "abc", "-k5", "-e5") reads
+// as 0 without meaning it.
+bool holdsNumber(std::string text);
+
 }

@@ -24,12 +24,13 @@ constexpr float LabelHeightTwips = 285;
 constexpr float BoxLeft = 3600;
 constexpr float MaxModIndex = 15;
 
-// The value a text box holds, through the number parser. The parser trims the text it
-// is given; the box itself keeps what was typed.
-void parseBox(const QLineEdit* box, float& value)
+// The value a text box holds, through the number parser, and the text the parser hands
+// back: trimmed and cut. The box itself keeps what was typed.
+std::string parseBox(const QLineEdit* box, float& value)
 {
     std::string text = box->text().toStdString();
     ParseEngValue(text, value);
+    return text;
 }
 }
 
@@ -58,6 +59,11 @@ frmFMplot::frmFMplot()
 
     onClicked(cmdDisplay, [this] { cmdDisplay_Click(); });
     onClicked(cmdExit, [this] { cmdExit_Click(); });
+
+    // Update is the window's default button: Enter in any of the boxes presses it.
+    cmdDisplay->setDefault(true);
+    for (QLineEdit* box : { txtModulatingFrequency, txtPeakDeviation, txtPlotWidth, txtPlotBottom })
+        connect(box, &QLineEdit::returnPressed, cmdDisplay, &QPushButton::click);
 }
 
 void frmFMplot::onLoad()
@@ -87,21 +93,30 @@ void frmFMplot::placeRow(QLabel* label, QLineEdit* box, float top)
     moveControl(box, BoxLeft, top);
 }
 
-void frmFMplot::readInputs()
+FmInputTexts frmFMplot::readInputs()
 {
-    parseBox(txtModulatingFrequency, ModulatingFrequency);
-    parseBox(txtPeakDeviation, PeakDeviation);
-    parseBox(txtPlotBottom, PlotBottom);
+    FmInputTexts texts;
+    texts[0] = parseBox(txtModulatingFrequency, ModulatingFrequency);
+    texts[1] = parseBox(txtPeakDeviation, PeakDeviation);
+    texts[3] = parseBox(txtPlotBottom, PlotBottom);
     PlotBottom = std::fabs(PlotBottom);
     // A negative width would turn the frequency scale round and put lines outside the
     // panel; like the plot bottom, only its size counts.
-    parseBox(txtPlotWidth, PanelWidth);
+    texts[2] = parseBox(txtPlotWidth, PanelWidth);
     PanelWidth = std::fabs(PanelWidth);
+    return texts;
 }
 
 void frmFMplot::cmdDisplay_Click()
 {
-    readInputs();
+    const FmInputTexts texts = readInputs();
+
+    // A box without a number reads as 0; saying so is clearer than plotting (or refusing)
+    // a zero nobody typed.
+    if (const std::string problem = noNumberMessage(texts); !problem.empty()) {
+        messageBox(problem);
+        return;
+    }
 
     // A zero modulating frequency, width or bottom leaves the index or a scale undefined.
     if (const std::string problem = zeroInputMessage(); !problem.empty()) {
@@ -120,7 +135,22 @@ void frmFMplot::cmdDisplay_Click()
         return;
     }
 
+    plotted_ = PlottedValues { ModulatingFrequency, PeakDeviation, PlotBottom, PanelWidth, ModIndex };
     redrawFmPlot(canvas());
+}
+
+// The plot of the last accepted Update, from the values it was drawn with: a rejected
+// Update since has stored other values but left that plot on the screen.
+void frmFMplot::drawContents(Surface& surface)
+{
+    if (!plotted_)
+        return;
+    ModulatingFrequency = plotted_->modulatingFrequency;
+    PeakDeviation = plotted_->peakDeviation;
+    PlotBottom = plotted_->plotBottom;
+    PanelWidth = plotted_->plotWidth;
+    ModIndex = plotted_->modIndex;
+    redrawFmPlot(surface);
 }
 
 void frmFMplot::cmdExit_Click()

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "fm/FmInputMessages.h"
 #include "surface/Form.h"
+
+#include <optional>
 
 // The frequency-modulation demonstration window: four typed values (modulating
 // frequency, peak deviation, plot width, plot bottom) and, on Update, the line spectrum
@@ -13,13 +16,20 @@ public:
 
 protected:
     void onLoad() override;
+    void drawContents(Surface& surface) override;
 
 private:
     void cmdDisplay_Click();
     void cmdExit_Click();
 
     void placeRow(QLabel* label, QLineEdit* box, float top);
-    void readInputs();
+    FmInputTexts readInputs();
+
+    // The values of the last accepted Update.
+    struct PlottedValues {
+        float modulatingFrequency, peakDeviation, plotBottom, plotWidth, modIndex;
+    };
+    std::optional<PlottedValues> plotted_;
 
     QLabel* lblModulatingFrequency;
     QLineEdit* txtModulatingFrequency;

@@ -10,6 +10,7 @@
 #include "app/frmOpening.h"
 #include "fuzz/EscapedText.h"
 #include "core/modMain.h"
+#include "surface/Application.h"
 #include "surface/Form.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
@@ -124,8 +125,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     static char* argv[] = { name, nullptr };
     // Never destroyed: a toolkit torn down by the exit handlers, with windows still
     // open, would crash after the run has passed.
-    new QApplication(argc, argv);
-    Presentation::useProgramStyle();
+    new Application(argc, argv);
     Presentation::setScreenTwips(12000, 9000);
     Presentation::setPixelsPerTwip(1.0 / 15.0);
     Presentation::setDevicePixelRatio(1);

@@ -13,6 +13,16 @@ using namespace modMain;
 
 namespace {
 
+// The titles over the two panels, in the window font made bold, which it then leaves
+// regular for the axis labels.
+void printTitles(Surface& surface)
+{
+    surface.setFontBold(true);
+    surface.printAt(1000, 100, "Transmitted signal spectrum");
+    surface.printAt(7000, 100, "Transmitted signal envelope");
+    surface.setFontBold(false);
+}
+
 // The levels, in dB, offered by both level frames, one per row from the top.
 constexpr std::array<float, 8> Levels = { 0, -6, -12, -20, -30, -40, -50, -120 };
 
@@ -110,10 +120,7 @@ void frmSSBplot::onLoad()
     resizeControl(cmdExit, 1200, 375);
     setControlFontSize(cmdExit, screenButtonPoints());
 
-    canvas().setFontBold(true);
-    canvas().printAt(1000, 100, "Transmitted signal spectrum");
-    canvas().printAt(7000, 100, "Transmitted signal envelope");
-    canvas().setFontBold(false);
+    printTitles(canvas());
 
     // The settings the pre-selected buttons stand for. AudioKHz keeps its start-up
     // value, 1, which "1000 Hz" stands for.
@@ -123,6 +130,12 @@ void frmSSBplot::onLoad()
 
     redrawSsbPlots(canvas());
     cmdExit->setFocus();
+}
+
+void frmSSBplot::drawContents(Surface& surface)
+{
+    printTitles(surface);
+    redrawSsbPlots(surface);
 }
 
 void frmSSBplot::optAudio_Click(float kHz)

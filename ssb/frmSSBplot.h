@@ -20,6 +20,7 @@ public:
 
 protected:
     void onLoad() override;
+    void drawContents(Surface& surface) override;
 
 private:
     void addAudioFrame();

@@ -3,10 +3,12 @@
 
 #include <QApplication>
 
-// The program's application object: an exception that escapes any event handler ends
-// the program with a message naming the error, never silently.
+// The program's application object: its name, icon and style for every window, and an
+// exception that escapes any event handler ends the program with a message naming the
+// error, never silently. The program, the render tool, the tests and the benchmarks all
+// run in one.
 class Application : public QApplication {
 public:
-    using QApplication::QApplication;
+    Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

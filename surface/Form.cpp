@@ -5,9 +5,13 @@
 #include "surface/Presentation.h"
 #include "surface/Program.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -27,6 +31,7 @@ std::vector<Form*>& loaded()
 }
 
 constexpr const char* PointsProperty = "tavinelPoints";
+constexpr const char* TwipsProperty = "tavinelTwips";
 
 QColor toQColor(Colour colour)
 {
@@ -54,8 +59,9 @@ Form::Form(const QString& name, const QString& caption, float clientWidthTwips,
            float clientHeightTwips, Border border)
     : clientWidthTwips_(clientWidthTwips)
     , clientHeightTwips_(clientHeightTwips)
-    , canvas_(clientWidthTwips, clientHeightTwips,
-              Presentation::pixelsPerTwip() * Presentation::devicePixelRatio())
+    , pixelsPerTwip_(Presentation::pixelsPerTwip())
+    , canvas_(std::make_unique<CanvasSurface>(clientWidthTwips, clientHeightTwips,
+                                              pixelsPerTwip_ * Presentation::devicePixelRatio()))
 {
     setObjectName(name);
     setWindowTitle(caption);
@@ -68,13 +74,29 @@ Form::Form(const QString& name, const QString& caption, float clientWidthTwips,
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
-    setFont(Presentation::font(Presentation::sansFamily(), 9.75, false, Presentation::pixelsPerTwip()));
+    setFont(Presentation::font(Presentation::sansFamily(), 9.75, false, pixelsPerTwip_));
 
     if (Program::recording()) {
         log_ = std::make_unique<OpLog>();
-        canvas_.setLog(log_.get());
+        canvas_->setLog(log_.get());
     }
-    canvas_.setChangedHandler([this] { update(); });
+    canvas_->setChangedHandler([this] { update(); });
+
+    auto* fullScreen = new QAction(this);
+    fullScreen->setShortcut(Qt::Key_F11);
+    connect(fullScreen, &QAction::triggered, this, &Form::toggleFullScreen);
+    addAction(fullScreen);
+    leaveFullScreen_ = new QAction(this);
+    leaveFullScreen_->setShortcut(Qt::Key_Escape);
+    leaveFullScreen_->setEnabled(false);
+    connect(leaveFullScreen_, &QAction::triggered, this, &Form::toggleFullScreen);
+    addAction(leaveFullScreen_);
+
+    // The keyboard-focus mark goes round whichever control of this window has the focus.
+    auto* focusFrame = new QFocusFrame(this);
+    connect(qApp, &QApplication::focusChanged, focusFrame, [this, focusFrame](QWidget*, QWidget* now) {
+        focusFrame->setWidget(now && isAncestorOf(now) ? now : nullptr);
+    });
 }
 
 Form::~Form()
@@ -100,7 +122,7 @@ void Form::showWindow()
         if (QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
     }
-    show();
+    Program::outsideFaultCheck([this] { show(); });
 }
 
 void Form::unload()
@@ -140,7 +162,81 @@ void Form::closeEvent(QCloseEvent* event)
 void Form::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(rect(), canvas_.image());
+    const QRect client(clientOffset_, QSize(twipsToPixels(clientWidthTwips_), twipsToPixels(clientHeightTwips_)));
+    if (client != rect())
+        painter.fillRect(rect(), Qt::white);
+    painter.drawImage(client, canvas_->image());
+}
+
+void Form::toggleFullScreen()
+{
+    Program::runHandler(*this, [this] {
+        if (!isFullScreen()) {
+            const QRect display = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
+            const double scale = std::min(display.height() / double(clientHeightTwips_),
+                                          display.width() / double(clientWidthTwips_));
+            const QSize client(int(std::lround(clientWidthTwips_ * scale)),
+                               int(std::lround(clientHeightTwips_ * scale)));
+            normalGeometry_ = geometry();
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            setScale(scale, QPoint((display.width() - client.width()) / 2, (display.height() - client.height()) / 2));
+            setGeometry(display);
+            Program::outsideFaultCheck([this] { showFullScreen(); });
+        } else {
+            setScale(Presentation::pixelsPerTwip(), QPoint());
+            Program::outsideFaultCheck([this] { showNormal(); });
+            setFixedSize(twipsToPixels(clientWidthTwips_), twipsToPixels(clientHeightTwips_));
+            setGeometry(normalGeometry_);
+        }
+        leaveFullScreen_->setEnabled(isFullScreen());
+    });
+}
+
+// Lays the controls out again and draws the canvas afresh at a new scale.
+void Form::setScale(double pixelsPerTwip, QPoint clientOffset)
+{
+    pixelsPerTwip_ = pixelsPerTwip;
+    clientOffset_ = clientOffset;
+    setFont(Presentation::font(Presentation::sansFamily(), 9.75, false, pixelsPerTwip_));
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (const QVariant twips = control->property(TwipsProperty); twips.isValid())
+            setTwipsGeometry(control, twips.toRectF());
+        if (const QVariant points = control->property(PointsProperty); points.isValid())
+            setControlFontSize(control, points.toDouble());
+    }
+    drawAfresh();
+}
+
+// A new canvas at the window's scale, with the same logical coordinates and font, on
+// which the window draws its contents again.
+void Form::drawAfresh()
+{
+    const CanvasSurface& old = *canvas_;
+    auto canvas = std::make_unique<CanvasSurface>(clientWidthTwips_, clientHeightTwips_,
+                                                   pixelsPerTwip_ * Presentation::devicePixelRatio());
+    canvas->setScale(old.scaleWidth(), old.scaleHeight());
+    canvas->setFontSize(old.fontSize());
+    canvas->setFontBold(old.fontBold());
+    canvas->setForeColour(old.foreColour());
+    drawContents(*canvas);
+    canvas->setLog(log_.get());
+    canvas->setChangedHandler([this] { update(); });
+    canvas_ = std::move(canvas);
+    update();
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form::setScaleFromScreen()
@@ -149,7 +245,7 @@ void Form::setScaleFromScreen()
     width = float(double(width) * 12000.0);
     float height = float(9000.0 / Presentation::screenHeightTwips());
     height = float(double(height) * 9000.0);
-    canvas_.setScale(width, height);
+    canvas_->setScale(width, height);
 }
 
 void Form::messageBox(const std::string& text)
@@ -166,25 +262,32 @@ QWidget* Form::control(const QString& name) const
 
 int Form::twipsToPixels(double twips) const
 {
-    return int(std::lround(twips * Presentation::pixelsPerTwip()));
+    return int(std::lround(twips * pixelsPerTwip_));
+}
+
+void Form::setTwipsGeometry(QWidget* control, const QRectF& twips)
+{
+    control->setProperty(TwipsProperty, twips);
+    const QPoint offset = control->parentWidget() == this ? clientOffset_ : QPoint();
+    control->setGeometry(twipsToPixels(twips.left()) + offset.x(), twipsToPixels(twips.top()) + offset.y(),
+                         twipsToPixels(twips.width()), twipsToPixels(twips.height()));
 }
 
 double Form::logicalToTwipsX(float x) const
 {
-    return double(x) * clientWidthTwips_ / canvas_.scaleWidth();
+    return double(x) * clientWidthTwips_ / canvas_->scaleWidth();
 }
 
 double Form::logicalToTwipsY(float y) const
 {
-    return double(y) * clientHeightTwips_ / canvas_.scaleHeight();
+    return double(y) * clientHeightTwips_ / canvas_->scaleHeight();
 }
 
 void Form::placeControl(QWidget* control, const QString& name, float left, float top, float width,
                         float height, bool bold)
 {
     control->setObjectName(name);
-    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                         twipsToPixels(height));
+    setTwipsGeometry(control, QRectF(left, top, width, height));
     setControlFont(control, 9.75, bold);
 }
 
@@ -206,6 +309,7 @@ QPushButton* Form::addCommandButton(const QString& name, const QString& caption,
     auto* button = new QPushButton(caption, this);
     placeControl(button, name, left, top, width, height, true);
     button->setAutoDefault(false);
+    button->installEventFilter(this);
     return button;
 }
 
@@ -242,12 +346,16 @@ QLineEdit* Form::addTextBox(const QString& name, const QString& text, float left
 
 void Form::moveControl(QWidget* control, float left, float top)
 {
-    control->move(twipsToPixels(logicalToTwipsX(left)), twipsToPixels(logicalToTwipsY(top)));
+    QRectF twips = control->property(TwipsProperty).toRectF();
+    twips.moveTo(logicalToTwipsX(left), logicalToTwipsY(top));
+    setTwipsGeometry(control, twips);
 }
 
 void Form::resizeControl(QWidget* control, float width, float height)
 {
-    control->resize(twipsToPixels(logicalToTwipsX(width)), twipsToPixels(logicalToTwipsY(height)));
+    QRectF twips = control->property(TwipsProperty).toRectF();
+    twips.setSize(QSizeF(logicalToTwipsX(width), logicalToTwipsY(height)));
+    setTwipsGeometry(control, twips);
 }
 
 float Form::screenButtonPoints()
@@ -259,14 +367,14 @@ void Form::setControlFont(QWidget* control, double points, bool bold, bool serif
 {
     control->setProperty(PointsProperty, points);
     control->setFont(Presentation::font(serif ? Presentation::serifFamily() : Presentation::sansFamily(), points,
-                                   bold, Presentation::pixelsPerTwip()));
+                                        bold, pixelsPerTwip_));
 }
 
 void Form::setControlFontSize(QWidget* control, double points)
 {
     control->setProperty(PointsProperty, points);
     QFont font = control->font();
-    font.setPixelSize(std::max(1, int(std::lround(points * 20.0 * Presentation::pixelsPerTwip()))));
+    font.setPixelSize(std::max(1, int(std::lround(points * 20.0 * pixelsPerTwip_))));
     control->setFont(font);
 }
 

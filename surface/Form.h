@@ -14,6 +14,7 @@
 
 class OpLog;
 class QAbstractButton;
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -48,7 +49,12 @@ public:
     void release();
 
     // The window's drawing surface: a retained image in the window's logical units.
-    CanvasSurface& canvas() { return canvas_; }
+    CanvasSurface& canvas() { return *canvas_; }
+
+    // Full screen and back (F11; Escape also leaves it). Full screen, the client area fills
+    // the display's height (or its width, if narrower), centred on white, and is laid out
+    // and drawn afresh at that size.
+    void toggleFullScreen();
 
     // Sets the logical coordinate system from the screen size, the way every window's
     // load handler does: the width to 12000 divided by the screen width and then that
@@ -69,6 +75,10 @@ public:
 
 protected:
     virtual void onLoad() {}
+    // Draws everything the canvas shows on a fresh surface of the window's scale: what the
+    // load handler drew, then the latest redraw. The window is drawn again this way when it
+    // changes size.
+    virtual void drawContents(Surface& surface) { (void)surface; }
     // Before the window closes: reason 0 when the user closes it through the window
     // system, 1 when the program unloads it.
     virtual void onQueryUnload(int /*reason*/) {}
@@ -106,18 +116,29 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Return and Enter press a command button that has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Names a new control, places it in design twips and gives it the controls' font.
     void placeControl(QWidget* control, const QString& name, float left, float top, float width,
                       float height, bool bold);
+    // Places a control at a rectangle in twips relative to its parent, remembered so the
+    // window can lay itself out again at another size.
+    void setTwipsGeometry(QWidget* control, const QRectF& twips);
+    void setScale(double pixelsPerTwip, QPoint clientOffset);
+    void drawAfresh();
     int twipsToPixels(double twips) const;
     double logicalToTwipsX(float x) const;
     double logicalToTwipsY(float y) const;
 
     float clientWidthTwips_;
     float clientHeightTwips_;
-    CanvasSurface canvas_;
+    double pixelsPerTwip_;  // window pixels per twip, the display's scale unless full screen
+    QPoint clientOffset_;   // where the client area starts in the window (full screen)
+    QRect normalGeometry_;  // where the window stood before it went full screen
+    std::unique_ptr<CanvasSurface> canvas_;
+    QAction* leaveFullScreen_ = nullptr;
     std::unique_ptr<OpLog> log_;
     bool loaded_ = false;
     bool shownOnce_ = false;

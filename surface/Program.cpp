@@ -4,7 +4,12 @@
 #include "surface/Form.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QThread>
 
 #include <cfenv>
@@ -14,13 +19,27 @@ namespace {
 bool programEnded = false;
 bool recordingOn = false;
 
+// A modal box with the program's name for its title, the text with its lines as written
+// and one OK button, all in the window's font, so it grows with the window. (QMessageBox
+// would wrap the lines at a fixed width in pixels, however large the text.)
 void modalMessage(Form& owner, const std::string& text)
 {
-    QMessageBox box(&owner);
-    box.setWindowTitle(owner.windowTitle());
-    box.setText(QString::fromStdString(text));
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    QDialog box(&owner);
+    box.setWindowTitle(Program::Name);
+    box.setFont(owner.font());
+    auto* label = new QLabel(QString::fromStdString(text).replace("\r\n", "\n"), &box);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    const int line = QFontMetrics(owner.font()).height();
+    buttons->button(QDialogButtonBox::Ok)->setMinimumSize(4 * line, line * 3 / 2);
+    auto* layout = new QVBoxLayout(&box);
+    layout->setContentsMargins(line, line, line, line * 2 / 3);
+    layout->setSpacing(line);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(label);
+    layout->addWidget(buttons);
+    Program::outsideFaultCheck([&] { box.exec(); });
 }
 
 Program::MessageHandler messageHandler = modalMessage;
@@ -72,6 +91,14 @@ void runHandler(Form& owner, const std::function<void()>& handler)
     std::feclearexcept(FloatingPointFaults);
     if (!error.empty())
         fail(&owner, error);
+}
+
+void outsideFaultCheck(const std::function<void()>& toolkitWork)
+{
+    std::fexcept_t raised;
+    std::fegetexceptflag(&raised, FE_ALL_EXCEPT);
+    toolkitWork();
+    std::fesetexceptflag(&raised, FE_ALL_EXCEPT);
 }
 
 void fail(Form* owner, const std::string& error)

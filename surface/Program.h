@@ -9,6 +9,9 @@ class Form;
 // The program as a whole: ending it, and how message boxes are shown.
 namespace Program {
 
+// The program's name, as windows lists and message boxes show it.
+inline constexpr const char* Name = "Tavinel";
+
 // Ends the program at once: every window is closed without further events and the
 // event loop, if running, returns.
 void end();
@@ -21,6 +24,11 @@ void reset();
 // shows a message box naming the error and ends the program, instead of a silent crash
 // or a plot drawn from meaningless numbers.
 void runHandler(Form& owner, const std::function<void()>& handler);
+
+// Runs toolkit work inside a handler (showing a window, a message box) with the floating-
+// point flags it raises kept out of the handler's check: they come from the toolkit's own
+// arithmetic (drawing icons, scaling pictures), not from the program's.
+void outsideFaultCheck(const std::function<void()>& toolkitWork);
 
 // Shows the message for an unexpected failure and ends the program.
 void fail(Form* owner, const std::string& error);

@@ -2,10 +2,38 @@
 #include "surface/ProgramStyle.h"
 
 #include <QApplication>
+#include <QFocusFrame>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QStyleOption>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Fusion draws a 14-pixel marker 6 pixels from the text for a 13-pixel font, the size of
+// the option buttons' text on the display the windows were laid out for; the markers keep
+// that proportion at every size.
+constexpr double MarkerPerFontPixel = 14.0 / 13.0;
+constexpr double SpacingPerFontPixel = 6.0 / 13.0;
+
+int fontPixels(const QWidget* widget)
+{
+    return QFontInfo(widget->font()).pixelSize();
+}
+
+// The focus outline: a sixth of a text line thick, at least 2 pixels.
+int outlineWidth(const QFontMetrics& metrics)
+{
+    return std::max(2, int(std::lround(metrics.height() / 6.0)));
+}
+
+}
 
 ProgramStyle::ProgramStyle()
     : QProxyStyle(QStyleFactory::create("Fusion"))
@@ -15,6 +43,11 @@ ProgramStyle::ProgramStyle()
 void ProgramStyle::install()
 {
     QApplication::setStyle(new ProgramStyle);
+}
+
+QColor ProgramStyle::focusColour()
+{
+    return QColor(0xF2, 0x6B, 0x00); // a strong orange, unlike anything else in the windows
 }
 
 QString ProgramStyle::frameStyleSheet()
@@ -41,4 +74,72 @@ void ProgramStyle::polish(QWidget* widget)
         palette.setColor(QPalette::Button, QColor(0xE0, 0xE0, 0xE0));
         button->setPalette(palette);
     }
+}
+
+int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    switch (metric) {
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+        if (widget)
+            return int(std::lround(fontPixels(widget) * MarkerPerFontPixel));
+        break;
+    case PM_RadioButtonLabelSpacing:
+        if (widget)
+            return int(std::lround(fontPixels(widget) * SpacingPerFontPixel));
+        break;
+    case PM_FocusFrameHMargin:
+    case PM_FocusFrameVMargin:
+        // The outline stands one pixel clear of the control.
+        if (option)
+            return outlineWidth(option->fontMetrics) + 1;
+        break;
+    default:
+        break;
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const
+{
+    // The focus frame stands on top of the window, so neighbouring controls never hide it.
+    if (hint == SH_FocusFrame_AboveWidget)
+        return 1;
+    // Buttons say what they do in words, at the window's size; a small icon beside them
+    // would not grow with the text.
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                 const QWidget* widget) const
+{
+    // The focus frame below marks the focus instead.
+    if (element == PE_FrameFocusRect)
+        return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const
+{
+    if (element != CE_FocusFrame) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    // Around the control with the focus, outside it: once the keyboard has moved the
+    // focus, and always around a text box being typed in.
+    const auto* frame = qobject_cast<const QFocusFrame*>(widget);
+    const bool typing = frame && qobject_cast<const QLineEdit*>(frame->widget());
+    if (!(option->state & State_KeyboardFocusChange) && !typing)
+        return;
+    const int width = outlineWidth(option->fontMetrics);
+    const QRect r = option->rect;
+    const QColor colour = focusColour();
+    painter->fillRect(r.left(), r.top(), r.width(), width, colour);
+    painter->fillRect(r.left(), r.bottom() - width + 1, r.width(), width, colour);
+    painter->fillRect(r.left(), r.top(), width, r.height(), colour);
+    painter->fillRect(r.right() - width + 1, r.top(), width, r.height(), colour);
 }

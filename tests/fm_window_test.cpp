@@ -59,7 +59,14 @@ TEST_F(FmWindowTest, UpdateDrawsOrNamesWhatIsWrongAndLeavesThePlotAsItWas)
         { { "1k", "15k" }, "" },
         { { "1k", "-15k" }, "" },
         { { "1k", "15.1k" }, limitMessage("1000", "15000", "15100", "1006.667") },
-        { { "1k", "-16k" }, limitMessage("1000", "15000", "-16000", "-1066.667") },
+        // Turned away on either side, the advice is in magnitudes.
+        { { "1k", "-16k" }, limitMessage("1000", "15000", "16000", "1066.667") },
+        { { "-5", "100" }, limitMessage("5", "75", "100", "6.666667") },
+        // A box without a number is named and quoted, as the parser hands its text back.
+        { { "abc" }, "The modulating frequency box holds no number: \"abc\"." },
+        { { "3k", "  " }, "The peak deviation box holds no number: \"\"." },
+        { { "3k", "3k", "Hz" }, "The plot width box holds no number: \"Hz\"." },
+        { { "3k", "3k", "25k", "-k5" }, "The plot bottom box holds no number: \"-k5\"." },
         // Zero would divide: the box is named, nothing is drawn.
         { { "0" }, "The modulating frequency must not be zero." },
         { { "3k", "3k", "0" }, "The plot width must not be zero." },

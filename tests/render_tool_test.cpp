@@ -70,6 +70,10 @@ TEST_F(RenderToolTest, OpsListEveryOperationSinceTheWindowWasCreated)
           "15000.\\n\\nFor a deviation of 15100 the minimum modulating rate is\\n1006.667.\"" });
     EXPECT_EQ(rejected.size(), 2u);
 
+    // A key step: Return in a text box presses Update, which draws the 50 kHz plot.
+    expectOps({ "fm", "type:txtPlotWidth=50k", "key:txtPlotWidth=Return" },
+              { "text 5800 7100 bold 9.75 \"-25000\"", "line 8500 1232.453 8500 7000 A0FFFF 2" });
+
     expectOps({ "am", "click:cmdExit" }, {});
     EXPECT_TRUE(Program::ended());
 }
@@ -96,6 +100,9 @@ TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
         { { "am", "press:cmdExit" }, "unknown step 'press:cmdExit'" },
         { { "fm", "type:cmdExit=3k" }, "no text box named 'cmdExit'" },
         { { "fm", "type:txtPlotWidth" }, "NAME=TEXT" },
+        { { "fm", "key:txtPlotWidth=Foo" }, "unknown key 'Foo'" },
+        { { "fm", "key:txtNothing=Return" }, "no control named 'txtNothing'" },
+        { { "fm", "key:txtPlotWidth" }, "NAME=KEY" },
         { { "--zoom", "0", "opening" }, "--zoom must be a positive number" },
         { { "--screen", "12000", "opening" }, "WIDTHxHEIGHT" },
         { { "--frobnicate", "opening" }, "unknown option" },

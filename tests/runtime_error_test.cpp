@@ -92,4 +92,40 @@ TEST_F(RuntimeErrorTest, TheRealMessageBoxIsNotMistakenForAFault)
     EXPECT_EQ(Form::loadedForms().size(), 1u);
 }
 
+// A window whose showing raises floating-point flags, as the toolkit's own drawing does
+// (an icon, a scaled picture): showing it inside a handler is no failure of the handler,
+// while the same arithmetic in the handler itself is.
+class FlaggingForm : public Form {
+public:
+    FlaggingForm()
+        : Form("frmFlagging", "Flagging", 12000, 9000, Border::None)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        volatile double zero = 0;
+        volatile double invalid = zero / zero;
+        (void)invalid;
+        Form::showEvent(event);
+    }
+};
+
+TEST_F(RuntimeErrorTest, FlagsTheToolkitRaisesWhileShowingAWindowAreNotTheHandlers)
+{
+    auto* form = new FaultyForm;
+    form->showWindow();
+    Program::runHandler(*form, [] { (new FlaggingForm)->showWindow(); });
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(Program::ended());
+    Program::runHandler(*form, [] {
+        volatile double zero = 0;
+        volatile double invalid = zero / zero;
+        (void)invalid;
+    });
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(Program::ended());
+}
+
 }

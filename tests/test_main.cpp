@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "surface/Presentation.h"
+#include "surface/Application.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
@@ -11,7 +10,6 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     int toolkitArgc = 1;
-    QApplication application(toolkitArgc, argv);
-    Presentation::useProgramStyle();
+    Application application(toolkitArgc, argv);
     return RUN_ALL_TESTS();
 }

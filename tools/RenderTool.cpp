@@ -7,6 +7,9 @@
 #include "surface/Program.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMetaEnum>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPointer>
@@ -22,7 +25,7 @@ namespace {
 constexpr const char* Usage = "usage: tavinel-render [--screen WIDTHxHEIGHT] [--zoom F] [--png FILE] "
                     "[--ops FILE] WINDOW [STEP ...]\n"
                     "  WINDOW: opening, am, ssb or fm\n"
-                    "  STEP:   click:NAME or type:NAME=TEXT\n";
+                    "  STEP:   click:NAME, type:NAME=TEXT or key:NAME=KEY (a Qt key name)\n";
 
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -110,25 +113,59 @@ Form* openWindow(const std::string& window)
     return forms.back();
 }
 
+// A key by its Qt name ("Return", "F11"), or a usage error.
+Qt::Key keyNamed(const std::string& name)
+{
+    bool known = false;
+    const int key = QMetaEnum::fromType<Qt::Key>().keyToValue(("Key_" + name).c_str(), &known);
+    if (!known || name.empty())
+        throw UsageError("unknown key '" + name + "' (use a Qt key name: Return, Enter, Space, Tab, Escape, "
+                         "Up, Down, F11, ...)");
+    return Qt::Key(key);
+}
+
+// One key pressed and released on a control, which first takes the focus, as the user's
+// keyboard would deliver it; a shortcut of the window takes the key first.
+void pressKey(Form& form, QWidget* control, Qt::Key key)
+{
+    form.activateWindow();
+    QApplication::setActiveWindow(&form);
+    control->setFocus(Qt::OtherFocusReason);
+    QPointer<QWidget> receiver = control;
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(receiver, &press);
+    if (!receiver)
+        return;
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(receiver, &release);
+}
+
 void applyStep(QPointer<Form>& form, const std::string& step)
 {
     const auto colon = step.find(':');
     const std::string kind = step.substr(0, colon);
-    if (colon == std::string::npos || (kind != "click" && kind != "type"))
-        throw UsageError("unknown step '" + step + "' (use click:NAME or type:NAME=TEXT)");
+    if (colon == std::string::npos || (kind != "click" && kind != "type" && kind != "key"))
+        throw UsageError("unknown step '" + step + "' (use click:NAME, type:NAME=TEXT or key:NAME=KEY)");
     std::string name = step.substr(colon + 1);
     std::string text;
-    if (kind == "type") {
+    if (kind == "type" || kind == "key") {
         const auto equals = name.find('=');
         if (equals == std::string::npos)
-            throw UsageError("a type step needs NAME=TEXT, not '" + step + "'");
+            throw UsageError("a " + kind + " step needs NAME=" + (kind == "type" ? "TEXT" : "KEY") + ", not '"
+                             + step + "'");
         text = name.substr(equals + 1);
         name = name.substr(0, equals);
     }
     if (!form)
         throw UsageError("step '" + step + "' comes after the program has ended");
     QWidget* control = form->control(QString::fromStdString(name));
-    if (kind == "click") {
+    if (kind == "key") {
+        const Qt::Key key = keyNamed(text);
+        if (!control)
+            throw UsageError("window " + form->objectName().toStdString() + " has no control named '" + name + "'");
+        pressKey(*form, control, key);
+    } else if (kind == "click") {
         auto* button = qobject_cast<QAbstractButton*>(control);
         if (!button)
             throw UsageError("window " + form->objectName().toStdString()

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "surface/Presentation.h"
+#include "surface/Application.h"
 #include "tools/RenderTool.h"
-
-#include <QApplication>
 
 #include <iostream>
 
@@ -12,8 +10,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int toolkitArgc = 1;
     char* toolkitArgv[] = { argv[0], nullptr };
-    QApplication application(toolkitArgc, toolkitArgv);
-    Presentation::useProgramStyle();
+    Application application(toolkitArgc, toolkitArgv);
 
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     return RenderTool::run(arguments, std::cout, std::cerr);

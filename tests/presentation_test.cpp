@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ProgramTest.h"
+
+#include "surface/ProgramStyle.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+// The windows as a class sees them on a projector: text, option-button markers, the
+// focus mark and message boxes all at the window's scale, and full screen on demand.
+class PresentationTest : public ProgramTest {
+protected:
+    // The scale at which a window takes 85 % of the height of an 800 x 600, a 1920 x 1080
+    // and a 3840 x 2160 display.
+    static constexpr double DisplayScales[] = { 0.85 * 600 / 9000, 0.85 * 1080 / 9000, 0.85 * 2160 / 9000 };
+
+    static int fontPixels(const QWidget* widget) { return QFontInfo(widget->font()).pixelSize(); }
+
+    // The width of an option button's marker in a picture of the button: the first run of
+    // columns, from the left, that hold anything but the white background.
+    static int markerWidth(QWidget* option)
+    {
+        const QImage picture = option->grab().toImage();
+        auto inked = [&](int column) {
+            for (int row = 0; row < picture.height(); ++row)
+                if (qGray(picture.pixel(column, row)) < 250)
+                    return true;
+            return false;
+        };
+        int first = 0;
+        while (first < picture.width() && !inked(first))
+            ++first;
+        int last = first;
+        while (last < picture.width() && inked(last))
+            ++last;
+        return last - first;
+    }
+
+    // The run of focus-coloured pixels across a row of the window, from its first one.
+    static int focusRun(const QImage& picture, int row)
+    {
+        const QRgb focus = ProgramStyle::focusColour().rgb();
+        int column = 0;
+        while (column < picture.width() && picture.pixel(column, row) != focus)
+            ++column;
+        int run = 0;
+        while (column + run < picture.width() && picture.pixel(column + run, row) == focus)
+            ++run;
+        return run;
+    }
+};
+
+TEST_F(PresentationTest, TextMarkersAndFocusMarkGrowWithTheWindow)
+{
+    for (const double scale : DisplayScales) {
+        SCOPED_TRACE(scale);
+        Presentation::setPixelsPerTwip(scale);
+        ASSERT_NO_FATAL_FAILURE(open("cmdAMenter"));
+        Form& am = *window;
+        const double windowHeight = am.height();
+
+        // The option buttons' text keeps its size relative to the window: 13 pixels of 600.
+        auto* option = qobject_cast<QRadioButton*>(am.control("optModulation140"));
+        ASSERT_NE(option, nullptr);
+        EXPECT_NEAR(fontPixels(option) / windowHeight, 13.0 / 600, 1.0 / windowHeight);
+        // The marker keeps its size relative to the text: 14 pixels for 13.
+        EXPECT_NEAR(markerWidth(option), fontPixels(option) * 14.0 / 13.0, 1.5) << fontPixels(option);
+
+        // After Tab the focus mark stands round the button: at least 2 pixels wide, and
+        // wider on larger windows (a sixth of a line of text).
+        activate(am);
+        EXPECT_EQ(press(Qt::Key_Tab, 1), std::vector<QString> { "optAudio1000" });
+        QWidget* focused = am.control("optAudio1000");
+        const QPoint middle = focused->mapTo(&am, QPoint(0, focused->height() / 2));
+        const int outline = focusRun(am.grab().toImage(), middle.y());
+        EXPECT_GE(outline, 2);
+        EXPECT_NEAR(outline, QFontMetrics(focused->font()).height() / 6.0, 1.0);
+        closeAll();
+    }
+}
+
+// A message box belongs to the program, not to the window it stands over, and its text
+// has the window's size.
+TEST_F(PresentationTest, MessageBoxIsTitledTavinelAndScalesWithTheWindow)
+{
+    Program::setMessageHandler(nullptr); // the real message box
+    for (const double scale : { DisplayScales[0], DisplayScales[2] }) {
+        SCOPED_TRACE(scale);
+        Presentation::setPixelsPerTwip(scale);
+        ASSERT_NO_FATAL_FAILURE(open("cmdFMenter"));
+        qobject_cast<QLineEdit*>(window->control("txtPeakDeviation"))->setText("60k");
+        QString title;
+        int textPixels = 0;
+        QTimer::singleShot(50, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                title = box->windowTitle();
+                if (auto* text = box->findChild<QLabel*>())
+                    textPixels = fontPixels(text);
+                box->close();
+            }
+        });
+        ASSERT_NO_FATAL_FAILURE(click(*window, "cmdDisplay"));
+        EXPECT_EQ(title, "Tavinel");
+        EXPECT_EQ(textPixels, fontPixels(window));
+        EXPECT_NEAR(textPixels, 9.75 * 20 * scale, 1);
+        closeAll();
+    }
+}
+
+// F11 fills the display (the offscreen platform's is 800 x 800) with the client area at
+// its height or width, centred on white and drawn afresh at that size: the same pixels as
+// a window opened at that size. Escape brings the window back as it was.
+TEST_F(PresentationTest, FullScreenDrawsTheWindowAfreshAtTheDisplaysSize)
+{
+    const struct {
+        const char* menuButton;
+        std::vector<const char*> clicks;
+        double fullScale; // the scale that fills the 800 x 800 display
+    } windows[] = { { "cmdAMenter", { "optModulation140", "optLog" }, 800.0 / 12000 },
+                    { "cmdSSBenter", { "optAudio3000", "Option1" }, 800.0 / 12000 },
+                    { "cmdFMenter", { "cmdDisplay" }, 800.0 / 11880 } };
+    for (const double scale : { 1.0 / 30, 1.0 / 22.5 }) {
+        for (const auto& w : windows) {
+            SCOPED_TRACE(testing::Message() << w.menuButton << " at " << scale);
+            // The canvas of a window opened at the full-screen scale.
+            Presentation::setPixelsPerTwip(w.fullScale);
+            ASSERT_NO_FATAL_FAILURE(open(w.menuButton));
+            for (const char* name : w.clicks)
+                ASSERT_NO_FATAL_FAILURE(click(*window, name));
+            const QImage large = window->canvas().image().copy();
+            closeAll();
+
+            Presentation::setPixelsPerTwip(scale);
+            ASSERT_NO_FATAL_FAILURE(open(w.menuButton));
+            Form& form = *window;
+            for (const char* name : w.clicks)
+                ASSERT_NO_FATAL_FAILURE(click(form, name));
+            const QSize normalSize = form.size();
+            const QImage normal = form.canvas().image().copy();
+            activate(form);
+            press(Qt::Key_F11, 1);
+            EXPECT_TRUE(form.isFullScreen());
+            EXPECT_EQ(form.size(), QSize(800, 800));
+            EXPECT_EQ(form.canvas().image(), large);
+            // White round the client area.
+            const QImage shown = form.grab().toImage();
+            EXPECT_EQ(shown.pixel(0, 0), qRgb(255, 255, 255));
+            EXPECT_EQ(shown.pixel(799, 799), qRgb(255, 255, 255));
+
+            press(Qt::Key_Escape, 1);
+            EXPECT_FALSE(form.isFullScreen());
+            EXPECT_EQ(form.size(), normalSize);
+            EXPECT_EQ(form.canvas().image(), normal);
+            closeAll();
+        }
+    }
+}
+
+}
