@@ -106,6 +106,9 @@ TEST_F(PresentationTest, MessageBoxIsTitledTavinelAndScalesWithTheWindow)
             }
         });
         ASSERT_NO_FATAL_FAILURE(click(*window, "cmdDisplay"));
+        // Window lists name the program and show its icon.
+        EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Tavinel");
+        EXPECT_FALSE(window->windowIcon().availableSizes().isEmpty());
         EXPECT_EQ(title, "Tavinel");
         EXPECT_EQ(textPixels, fontPixels(window));
         EXPECT_NEAR(textPixels, 9.75 * 20 * scale, 1);
