@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PlotData.h"
 #include "core/Surface.h"
 
 #include <string>
@@ -23,6 +24,10 @@ void DrawAmSpectrum(Surface& surface);
 // down to the baseline; nothing for a pair beyond the panel or without height.
 void DrawAmSidebandPair(Surface& surface, float SidebandOffset, float LineTop);
 
+// The level in dB below the carrier of the pair at k times the audio frequency, as the
+// spectrum draws it for the current settings (0 when it draws no such pair).
+double amSidebandLevel(int k);
+
 // The column of level labels right of the spectrum panel: volts or decibels.
 void DrawAmLevelScale(Surface& surface);
 
@@ -34,4 +39,9 @@ void DrawAmDemodOutput(Surface& surface);
 float applyModulationClipper(float E);
 // A diode's knee: compresses envelope factors below 0.1, the lower half of the clipper.
 float applyDiodeKnee(float E);
+
+// The numbers behind the plots, for the current settings: one row per spectral line the
+// spectrum draws, and the envelope and demodulator traces point by point.
+std::vector<SpectrumLine> amSpectrumLines();
+std::vector<Trace> amTraces();
 

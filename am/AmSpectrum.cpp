@@ -51,21 +51,37 @@ constexpr SidebandRow SidebandRows[] = {
     { 1.4f, 1, AnyScale, { 5.4, 50, 21.58, 50, 42.6 }, 5 },
 };
 
+// The row for the current settings, or none.
+const SidebandRow* sidebandRow()
+{
+    for (const SidebandRow& row : SidebandRows)
+        if (row.depth == ModDepth && (row.clipper == AnyClipper || row.clipper == ClipperOn)
+            && (row.scale == AnyScale || row.scale == YAxisMode))
+            return &row;
+    return nullptr;
+}
+
 // The pairs of the row for the current settings, if one matches.
 void drawSidebands(Surface& surface)
 {
-    for (const SidebandRow& row : SidebandRows) {
-        if (row.depth != ModDepth || (row.clipper != AnyClipper && row.clipper != ClipperOn)
-            || (row.scale != AnyScale && row.scale != YAxisMode))
-            continue;
-        for (std::size_t k = 1; k <= row.pairs; ++k) {
-            const float SidebandOffset = float(double(AudioKHz) * double(k) * 0.1 * PanelWidth);
-            const float LineTop = levelToLineTop(row.levels[k - 1]);
-            DrawAmSidebandPair(surface, SidebandOffset, LineTop);
-        }
+    const SidebandRow* row = sidebandRow();
+    if (!row)
+        return;
+    for (std::size_t k = 1; k <= row->pairs; ++k) {
+        const float SidebandOffset = float(double(AudioKHz) * double(k) * 0.1 * PanelWidth);
+        const float LineTop = levelToLineTop(row->levels[k - 1]);
+        DrawAmSidebandPair(surface, SidebandOffset, LineTop);
     }
 }
 
+}
+
+double amSidebandLevel(int k)
+{
+    const SidebandRow* row = sidebandRow();
+    if (!row || k < 1 || std::size_t(k) > row->pairs)
+        return 0;
+    return row->levels[std::size_t(k - 1)];
 }
 
 void DrawAmSpectrum(Surface& surface)

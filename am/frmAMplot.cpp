@@ -3,6 +3,7 @@
 
 #include "am/AmPlots.h"
 #include "core/modMain.h"
+#include "surface/PlotActions.h"
 #include "surface/Program.h"
 
 #include <QGroupBox>
@@ -83,6 +84,8 @@ frmAMplot::frmAMplot()
                     optModulation120, optModulation140, optLinear, optLog, optClipperOff,
                     optClipperOn, Option1, Option2 });
     cmdExit->setFocus();
+
+    new PlotActions(*this, plots_);
 }
 
 // An option button of a frame, at left 120 and 300 high; choosing it stores its setting

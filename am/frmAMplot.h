@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "am/AmPlotSource.h"
 #include "surface/Form.h"
 
 #include <functional>
@@ -29,4 +30,6 @@ private:
     QGroupBox* fraClipper;
     QGroupBox* fraDemodulator;
     QPushButton* cmdExit;
+
+    AmPlotSource plots_;
 };

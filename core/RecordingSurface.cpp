@@ -2,6 +2,7 @@
 #include "core/RecordingSurface.h"
 
 #include "core/NumberText.h"
+#include "core/modMain.h"
 
 #include <cstdio>
 #include <ostream>
@@ -92,6 +93,17 @@ std::string OpLog::format(const DrawOp& op)
         return "message " + quoted(op.text);
     }
     return {};
+}
+
+std::vector<DrawOp> traceLinesOf(void (*plot)(Surface&))
+{
+    RecordingSurface surface(12000, 9000);
+    plot(surface);
+    std::vector<DrawOp> lines;
+    for (const DrawOp& op : surface.ops())
+        if (op.kind == DrawOp::Kind::Line && op.colour == modMain::TraceColour)
+            lines.push_back(op);
+    return lines;
 }
 
 void OpLog::write(std::ostream& out, std::size_t first) const

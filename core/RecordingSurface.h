@@ -45,6 +45,10 @@ private:
     std::vector<DrawOp> ops_;
 };
 
+// The lines a plot routine draws in the trace colour, in order: its spectral lines or the
+// points of its trace, as the plot itself decides them.
+std::vector<DrawOp> traceLinesOf(void (*plot)(Surface&));
+
 // A surface that keeps every operation in order, for tests and for the render tool.
 // Every segment is kept with both ends, also those drawn from the current position.
 class RecordingSurface : public Surface {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class Surface;
+#include "core/PlotData.h"
+#include "core/Surface.h"
 
 // The FM window's spectrum panel: x 6000 to 11000 spans the plot width (modMain::PanelWidth
 // hertz) centred on the carrier at x 8500; y 1000 is the unmodulated carrier's level and
@@ -10,6 +11,10 @@ class Surface;
 // What an accepted Update draws: the frame, then the spectrum's lines one order at a
 // time (ComputeFmSpectrum), for the values the Update has just stored.
 void redrawFmPlot(Surface& surface);
+
+// The lines the spectrum draws for the values stored, one row each, with the order and
+// amplitude the computation gives it (a carrier at the floor with its own level).
+std::vector<SpectrumLine> fmSpectrumLines();
 
 // Repaints the panel, its grid and its frequency and level labels.
 void DrawFmSpectrumFrame(Surface& surface);

@@ -6,6 +6,7 @@
 #include "fm/FmInputMessages.h"
 #include "fm/FmSpectrumPlot.h"
 #include "fm/FmState.h"
+#include "surface/PlotActions.h"
 #include "surface/Program.h"
 
 #include <QLabel>
@@ -64,6 +65,8 @@ frmFMplot::frmFMplot()
     cmdDisplay->setDefault(true);
     for (QLineEdit* box : { txtModulatingFrequency, txtPeakDeviation, txtPlotWidth, txtPlotBottom })
         connect(box, &QLineEdit::returnPressed, cmdDisplay, &QPushButton::click);
+
+    new PlotActions(*this, plot_);
 }
 
 void frmFMplot::onLoad()
@@ -135,7 +138,7 @@ void frmFMplot::cmdDisplay_Click()
         return;
     }
 
-    plotted_ = PlottedValues { ModulatingFrequency, PeakDeviation, PlotBottom, PanelWidth, ModIndex };
+    plot_.keepPlottedValues();
     redrawFmPlot(canvas());
 }
 
@@ -143,14 +146,8 @@ void frmFMplot::cmdDisplay_Click()
 // Update since has stored other values but left that plot on the screen.
 void frmFMplot::drawContents(Surface& surface)
 {
-    if (!plotted_)
-        return;
-    ModulatingFrequency = plotted_->modulatingFrequency;
-    PeakDeviation = plotted_->peakDeviation;
-    PlotBottom = plotted_->plotBottom;
-    PanelWidth = plotted_->plotWidth;
-    ModIndex = plotted_->modIndex;
-    redrawFmPlot(surface);
+    if (plot_.restorePlottedValues())
+        redrawFmPlot(surface);
 }
 
 void frmFMplot::cmdExit_Click()

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "fm/FmInputMessages.h"
+#include "fm/FmPlotSource.h"
 #include "surface/Form.h"
 
-#include <optional>
 
 // The frequency-modulation demonstration window: four typed values (modulating
 // frequency, peak deviation, plot width, plot bottom) and, on Update, the line spectrum
@@ -25,12 +25,6 @@ private:
     void placeRow(QLabel* label, QLineEdit* box, float top);
     FmInputTexts readInputs();
 
-    // The values of the last accepted Update.
-    struct PlottedValues {
-        float modulatingFrequency, peakDeviation, plotBottom, plotWidth, modIndex;
-    };
-    std::optional<PlottedValues> plotted_;
-
     QLabel* lblModulatingFrequency;
     QLineEdit* txtModulatingFrequency;
     QLabel* lblPeakDeviation;
@@ -41,4 +35,6 @@ private:
     QLineEdit* txtPlotBottom;
     QPushButton* cmdDisplay;
     QPushButton* cmdExit;
+
+    FmPlotSource plot_;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PlotData.h"
+
 class Surface;
 
 // The two panels of the SSB window, drawn from the shared settings (AudioKHz, SsbMode,
@@ -22,3 +24,8 @@ void DrawSsbSpectrum(Surface& surface);
 // The dB labels in a white strip right of the spectrum panel; relies on the panel
 // registers as DrawSsbSpectrum leaves them.
 void DrawSsbLevelScale(Surface& surface);
+
+// The numbers behind the plots, for the current settings: one row per spectral line the
+// spectrum draws, and the waveform point by point.
+std::vector<SpectrumLine> ssbSpectrumLines();
+std::vector<Trace> ssbTraces();

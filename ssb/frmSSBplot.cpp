@@ -3,6 +3,7 @@
 
 #include "core/modMain.h"
 #include "ssb/SsbPlots.h"
+#include "surface/PlotActions.h"
 #include "surface/Program.h"
 
 #include <QGroupBox>
@@ -55,6 +56,8 @@ frmSSBplot::frmSSBplot()
     order.insert(order.end(), carrierOptions.begin(), carrierOptions.end());
     order.insert(order.end(), suppressionOptions.begin(), suppressionOptions.end());
     setFocusOrder(order);
+
+    new PlotActions(*this, plots_);
 }
 
 void frmSSBplot::addAudioFrame()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ssb/SsbPlotSource.h"
 #include "surface/Form.h"
 
 #include <array>
@@ -51,4 +52,6 @@ private:
     QGroupBox* fraSuppression;
     std::array<QRadioButton*, 8> suppressionOptions; // Option9 to Option16
     QPushButton* cmdExit;
+
+    SsbPlotSource plots_;
 };

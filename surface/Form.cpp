@@ -82,11 +82,11 @@ Form::Form(const QString& name, const QString& caption, float clientWidthTwips,
     }
     canvas_->setChangedHandler([this] { update(); });
 
-    auto* fullScreen = new QAction(this);
+    auto* fullScreen = new QAction(tr("Full screen and back"), this);
     fullScreen->setShortcut(Qt::Key_F11);
     connect(fullScreen, &QAction::triggered, this, &Form::toggleFullScreen);
     addAction(fullScreen);
-    leaveFullScreen_ = new QAction(this);
+    leaveFullScreen_ = new QAction(tr("Leave full screen"), this);
     leaveFullScreen_->setShortcut(Qt::Key_Escape);
     leaveFullScreen_->setEnabled(false);
     connect(leaveFullScreen_, &QAction::triggered, this, &Form::toggleFullScreen);
@@ -208,18 +208,43 @@ void Form::setScale(double pixelsPerTwip, QPoint clientOffset)
     drawAfresh();
 }
 
-// A new canvas at the window's scale, with the same logical coordinates and font, on
-// which the window draws its contents again.
+void Form::drawPicture(Surface& surface)
+{
+    surface.setScale(canvas_->scaleWidth(), canvas_->scaleHeight());
+    surface.setFontSize(canvas_->fontSize());
+    surface.setFontBold(canvas_->fontBold());
+    surface.setForeColour(canvas_->foreColour());
+    drawContents(surface);
+}
+
+void Form::renderControls(QPainter& painter)
+{
+    painter.save();
+    const double scale = 1.0 / 15.0 / pixelsPerTwip_;
+    painter.scale(scale, scale);
+    painter.translate(-clientOffset_);
+    // The style's own drawing: its floating-point flags are none of the program's.
+    Program::outsideFaultCheck([&] {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (control->isVisible() && control->property(TwipsProperty).isValid())
+                control->render(&painter, control->pos(), QRegion(), QWidget::DrawChildren);
+    });
+    painter.restore();
+}
+
+QPointF Form::toLogical(QPoint position) const
+{
+    const QPointF client = position - clientOffset_;
+    return { client.x() / (clientWidthTwips_ * pixelsPerTwip_) * canvas_->scaleWidth(),
+             client.y() / (clientHeightTwips_ * pixelsPerTwip_) * canvas_->scaleHeight() };
+}
+
+// A new canvas at the window's scale, on which the window draws its contents again.
 void Form::drawAfresh()
 {
-    const CanvasSurface& old = *canvas_;
     auto canvas = std::make_unique<CanvasSurface>(clientWidthTwips_, clientHeightTwips_,
                                                    pixelsPerTwip_ * Presentation::devicePixelRatio());
-    canvas->setScale(old.scaleWidth(), old.scaleHeight());
-    canvas->setFontSize(old.fontSize());
-    canvas->setFontBold(old.fontBold());
-    canvas->setForeColour(old.foreColour());
-    drawContents(*canvas);
+    drawPicture(*canvas);
     canvas->setLog(log_.get());
     canvas->setChangedHandler([this] { update(); });
     canvas_ = std::move(canvas);

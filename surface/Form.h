@@ -64,6 +64,17 @@ public:
     // A modal message box with one OK button.
     void messageBox(const std::string& text);
 
+    // Draws everything the canvas shows on another surface, from scratch, in the same
+    // logical coordinates: for a picture of another size or kind (an SVG drawing).
+    void drawPicture(Surface& surface);
+
+    // Draws the window's controls, as they look, with a painter whose pixels are those of
+    // the display the layout was made for (15 twips a pixel).
+    void renderControls(QPainter& painter);
+
+    // A point of the window (pixels) in the window's logical units.
+    QPointF toLogical(QPoint position) const;
+
     // For tests and the render tool.
     // Every operation since the window was created, when recording was switched on
     // before (see Program::setRecording).

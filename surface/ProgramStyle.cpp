@@ -54,7 +54,7 @@ QString ProgramStyle::frameStyleSheet()
 {
     return "QGroupBox { background-color: white; border: 1px solid #b0b0b0;"
            " border-radius: 3px; margin-top: 0.6em; }"
-           " QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; }";
+           " QGroupBox::title { subcontrol-origin: margin; left: 7px; padding: 0 2px; background-color: white; }";
 }
 
 void ProgramStyle::polish(QWidget* widget)

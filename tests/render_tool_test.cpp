@@ -90,6 +90,30 @@ TEST_F(RenderToolTest, PngIsTheClientAreaAtFifteenTwipsAPixelTimesTheZoom)
     EXPECT_EQ(picture.pixelColor(1016, 188), QColor(0x57, 0x57, 0x57));
 }
 
+// The picture and the tables of the state the steps leave, beside the other outputs.
+TEST_F(RenderToolTest, SvgAndTablesOfTheStateTheStepsLeave)
+{
+    const auto read = [](const QString& file) {
+        QFile text(file);
+        return text.open(QIODevice::ReadOnly) ? text.readAll() : QByteArray();
+    };
+    const QString svg = folder.filePath("am.svg"), lines = folder.filePath("lines.csv"),
+                  trace = folder.filePath("trace.csv"), png = folder.filePath("am.png");
+    ASSERT_EQ(render({ "--svg", svg.toStdString(), "--lines-csv", lines.toStdString(), "--trace-csv",
+                       trace.toStdString(), "--png", png.toStdString(), "am", "click:optModulation140" }),
+              0)
+        << err.str();
+    EXPECT_TRUE(read(svg).contains(">Transmitted signal spectrum</text>"));
+    EXPECT_TRUE(read(lines).startsWith("offset_hz,amplitude,level_db\n-5000,0.00753356,-42.46\n"));
+    const QList<QByteArray> rows = read(trace).split('\n');
+    EXPECT_EQ(rows.size(), 1 + 36001 + 361 + 1); // and the empty line after the last newline
+    EXPECT_EQ(rows[36002], "demodulator,0,1");
+    EXPECT_TRUE(QFile::exists(png));
+
+    ASSERT_EQ(render({ "--lines-csv", lines.toStdString(), "fm", "click:cmdDisplay" }), 0) << err.str();
+    EXPECT_TRUE(read(lines).startsWith("offset_hz,amplitude,level_db\n-12000,0.00247664,-52.1227\n"));
+}
+
 TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
 {
     const QString file = folder.filePath("out.png");
@@ -106,6 +130,9 @@ TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
         { { "--zoom", "0", "opening" }, "--zoom must be a positive number" },
         { { "--screen", "12000", "opening" }, "WIDTHxHEIGHT" },
         { { "--frobnicate", "opening" }, "unknown option" },
+        { { "--lines-csv", "x.csv", "opening" }, "has no spectrum" },
+        { { "--lines-csv", "x.csv", "fm" }, "after an accepted Update" },
+        { { "--trace-csv", "x.csv", "fm", "click:cmdDisplay" }, "has no trace" },
     };
     for (const auto& [call, complaint] : calls) {
         std::vector<std::string> arguments { "--png", file.toStdString(), "--ops", "-" };
@@ -114,6 +141,7 @@ TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
         EXPECT_NE(err.str().find(complaint), std::string::npos) << err.str();
         EXPECT_TRUE(out.str().empty()) << complaint;
         EXPECT_FALSE(QFile::exists(file)) << complaint;
+        EXPECT_FALSE(QFile::exists("x.csv")) << complaint;
     }
 }
 

@@ -3,11 +3,13 @@
 
 #include "app/frmOpening.h"
 #include "core/RecordingSurface.h"
+#include "surface/PlotActions.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QKeyEvent>
 #include <QMetaEnum>
 #include <QLineEdit>
@@ -23,7 +25,7 @@
 namespace {
 
 constexpr const char* Usage = "usage: tavinel-render [--screen WIDTHxHEIGHT] [--zoom F] [--png FILE] "
-                    "[--ops FILE] WINDOW [STEP ...]\n"
+                    "[--ops FILE] [--svg FILE] [--lines-csv FILE] [--trace-csv FILE] WINDOW [STEP ...]\n"
                     "  WINDOW: opening, am, ssb or fm\n"
                     "  STEP:   click:NAME, type:NAME=TEXT or key:NAME=KEY (a Qt key name)\n";
 
@@ -37,6 +39,9 @@ struct Options {
     double zoom = 1;
     std::optional<std::string> png;
     std::optional<std::string> ops;
+    std::optional<std::string> svg;
+    std::optional<std::string> linesCsv;
+    std::optional<std::string> traceCsv;
     std::string window;
     std::vector<std::string> steps;
 };
@@ -81,6 +86,12 @@ Options parse(const std::vector<std::string>& arguments)
             options.png = value(argument);
         } else if (argument == "--ops") {
             options.ops = value(argument);
+        } else if (argument == "--svg") {
+            options.svg = value(argument);
+        } else if (argument == "--lines-csv") {
+            options.linesCsv = value(argument);
+        } else if (argument == "--trace-csv") {
+            options.traceCsv = value(argument);
         } else if (argument.starts_with("--")) {
             throw UsageError("unknown option '" + argument + "'");
         } else {
@@ -235,11 +246,44 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return 2;
     }
 
+    // Every output is made before any is written, so a window without the data asked for
+    // writes nothing at all.
+    std::vector<std::pair<std::string, QByteArray>> files;
+    auto* actions = lastForm->findChild<PlotActions*>();
+    PlotSource* plots = actions ? &actions->source() : nullptr;
+    try {
+        if (options.png) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            lastForm->grab().save(&buffer, "PNG");
+            files.emplace_back(*options.png, bytes);
+        }
+        if (options.svg)
+            files.emplace_back(*options.svg, PlotActions::svgPicture(*lastForm));
+        if (options.linesCsv) {
+            const auto lines = plots ? plots->spectrumLines() : std::vector<SpectrumLine> {};
+            if (lines.empty())
+                throw UsageError("window " + lastForm->objectName().toStdString()
+                                 + " has no spectrum to write (the FM window draws one after an accepted Update)");
+            files.emplace_back(*options.linesCsv, QByteArray::fromStdString(spectrumTable(lines, ',')));
+        }
+        if (options.traceCsv) {
+            const auto traces = plots ? plots->traces() : std::vector<Trace> {};
+            if (traces.empty())
+                throw UsageError("window " + lastForm->objectName().toStdString() + " has no trace to write");
+            files.emplace_back(*options.traceCsv, QByteArray::fromStdString(traceTable(traces, ',')));
+        }
+    } catch (const UsageError& error) {
+        err << "tavinel-render: " << error.what() << '\n';
+        return 2;
+    }
+
     int status = 0;
-    if (options.png) {
-        QPixmap picture = lastForm->grab();
-        if (!picture.save(QString::fromStdString(*options.png), "PNG")) {
-            err << "tavinel-render: cannot write " << *options.png << '\n';
+    for (const auto& [file, bytes] : files) {
+        QString reason;
+        if (!PlotActions::writeWhole(QString::fromStdString(file), bytes, reason)) {
+            err << "tavinel-render: cannot write " << file << ": " << reason.toStdString() << '\n';
             status = 1;
         }
     }

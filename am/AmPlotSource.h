@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "surface/PlotSource.h"
+
+// The AM window's plots: where they stand, their numbers, names and help.
+class AmPlotSource : public PlotSource {
+public:
+    std::vector<Panel> plotPanels() const override;
+    std::vector<SpectrumLine> spectrumLines() override;
+    std::vector<Trace> traces() override;
+    std::string stateName() const override;
+    QString helpText() const override;
+};

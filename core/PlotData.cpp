@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/PlotData.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+double SpectrumLine::levelDb() const
+{
+    if (!(amplitude > 0))
+        return -std::numeric_limits<double>::infinity();
+    return 20.0 * std::log10(amplitude);
+}
+
+std::string formatDataNumber(double value)
+{
+    if (value == 0)
+        return "0"; // also for -0
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    std::array<char, 32> buffer {};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 6);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string fixedReadout(double value, int decimals)
+{
+    std::array<char, 64> buffer {};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                      std::chars_format::fixed, decimals);
+    std::string digits(buffer.data(), result.ptr);
+    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+    return (value < 0 && !zero ? "\u2212" : "") + digits;
+}
+
+namespace {
+
+// "+3 kHz", "−1.5 kHz", "+600 Hz", "0 kHz": kilohertz with at most three decimals, hertz
+// below one kilohertz.
+std::string offsetReadout(double offsetHz)
+{
+    const double size = std::fabs(offsetHz);
+    std::string number = size >= 1000 || size == 0 ? fixedReadout(size / 1000, 3) : fixedReadout(size, 3);
+    number.erase(number.find_last_not_of('0') + 1);
+    if (number.back() == '.')
+        number.pop_back();
+    const char* sign = offsetHz > 0 ? "+" : offsetHz < 0 ? "\u2212" : "";
+    return sign + number + (size >= 1000 || size == 0 ? " kHz" : " Hz");
+}
+
+}
+
+std::string lineReadout(const SpectrumLine& line, double fmIndex)
+{
+    const char* dot = " \u00B7 ";
+    std::string text = offsetReadout(line.offsetHz) + dot;
+    if (line.order >= 0 && !std::isnan(fmIndex))
+        text += "J" + std::to_string(line.order) + "(" + fixedReadout(fmIndex, 3) + ")" + dot;
+    text += line.amplitude >= 0.001 || line.amplitude == 0 ? fixedReadout(line.amplitude, 3)
+                                                            : formatDataNumber(line.amplitude);
+    return text + dot + fixedReadout(line.levelDb(), 2) + " dB";
+}
+
+std::string pointReadout(const TracePoint& point)
+{
+    return fixedReadout(point.timeMs, 3) + " ms \u00B7 " + fixedReadout(point.value, 3);
+}
+
+std::string spectrumTable(std::vector<SpectrumLine> lines, char separator)
+{
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const SpectrumLine& a, const SpectrumLine& b) { return a.offsetHz < b.offsetHz; });
+    std::string table = std::string("offset_hz") + separator + "amplitude" + separator + "level_db\n";
+    for (const SpectrumLine& line : lines)
+        table += formatDataNumber(line.offsetHz) + separator + formatDataNumber(line.amplitude) + separator
+            + formatDataNumber(line.levelDb()) + '\n';
+    return table;
+}
+
+std::string traceTable(const std::vector<Trace>& traces, char separator)
+{
+    std::string table = std::string("plot") + separator + "time_ms" + separator + "value\n";
+    for (const Trace& trace : traces)
+        for (const TracePoint& point : trace.points)
+            table += trace.plot + separator + formatDataNumber(point.timeMs) + separator
+                + formatDataNumber(point.value) + '\n';
+    return table;
+}

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "surface/PlotSource.h"
+
+#include <optional>
+
+// The FM window's plot: where it stands, the values of the last accepted Update (the plot
+// on the screen), its lines, name and help. There is no plot before the first Update.
+class FmPlotSource : public PlotSource {
+public:
+    // Keeps the values an accepted Update has just stored.
+    void keepPlottedValues();
+    // Stores the kept values back where the plot routines read them (a rejected Update
+    // since may have stored others); false before the first accepted Update.
+    bool restorePlottedValues() const;
+
+    std::vector<Panel> plotPanels() const override;
+    std::vector<SpectrumLine> spectrumLines() override;
+    std::vector<Trace> traces() override;
+    std::string stateName() const override;
+    QString helpText() const override;
+    double besselIndex() const override;
+    QString plotNote() override;
+
+private:
+    struct Values {
+        float modulatingFrequency, peakDeviation, plotBottom, plotWidth, modIndex;
+    };
+    std::optional<Values> plotted_;
+};

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "surface/PlotSource.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class Form;
+class QAction;
+class QDialog;
+
+// What a demonstration window offers on its plots without a button of its own: a context
+// menu on each plot panel (copy or save the picture, copy or save that plot's data),
+// shortcuts for the whole window (Ctrl+C, Ctrl+S, Ctrl+Shift+C, F1), readouts of the
+// lines and traces in tooltips, and a help window.
+class PlotActions : public QObject {
+    Q_OBJECT
+public:
+    PlotActions(Form& form, PlotSource& source);
+
+    // The window's plots these actions act on.
+    PlotSource& source() { return source_; }
+
+    // Another action of the panels' context menu, its shortcut working in the whole window.
+    void addAction(QAction* action);
+
+    // The readout over a point of the window, in logical units; empty where there is none.
+    QString readoutAt(QPointF logical);
+
+    // Asks where to save: (window, title, suggested file name, filters, chosen filter) ->
+    // the path, or nothing when the user cancels. A file dialog, unless tests put their own
+    // in place (nullptr restores the dialog).
+    using FileChooser
+        = std::function<QString(QWidget*, const QString&, const QString&, const QString&, QString*)>;
+    static void setFileChooser(FileChooser chooser);
+
+    // The window's drawing as an SVG picture: the same operations, one element each, texts
+    // as text in the window's fonts, at the size of the display the layout was made for.
+    static QByteArray svgPicture(Form& form);
+    // Writes a file whole or not at all; on failure, false and the reason.
+    static bool writeWhole(const QString& path, const QByteArray& bytes, QString& reason);
+
+    void copyPicture();
+    void savePicture();
+    // The data of one plot panel (an index into the source's panels).
+    void copyData(int panel);
+    void saveData(int panel);
+    void copySpectrumLines();
+    void showHelp();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int panelAt(QPointF logical) const;
+    std::string dataTable(const PlotSource::Panel& panel, char separator);
+    QString chooseFile(const QString& title, const QString& name, const QString& filters, QString* chosen);
+    void save(const QString& path, const QByteArray& bytes);
+    void showMenu(int panel, QPoint globalPosition);
+    QImage windowPicture() const;
+
+    Form& form_;
+    PlotSource& source_;
+    QList<QAction*> menuActions_;
+    QAction* copyData_;
+    QAction* saveData_;
+    int menuPanel_ = -1;
+    QPointer<QDialog> help_;
+};
