@@ -138,8 +138,10 @@ bool PlotActions::eventFilter(QObject* watched, QEvent* event)
         Program::runHandler(form_, [&] { text = readoutAt(form_.toLogical(help->pos())); });
         if (text.isEmpty())
             QToolTip::hideText();
-        else
+        else {
+            QToolTip::setFont(form_.font()); // as large as the window's own text
             QToolTip::showText(help->globalPos(), text, &form_);
+        }
         return true;
     }
     if (watched == &form_ && event->type() == QEvent::ContextMenu) {
