@@ -6,7 +6,12 @@
 
 #include "surface/Presentation.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
+
+#include <unistd.h>
 
 #include <exception>
 
@@ -25,12 +30,27 @@ QIcon programIcon()
 
 }
 
+void Application::provideRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    // The folder the toolkit would choose itself, made private to this user.
+    const QString folder = QDir::tempPath() + "/runtime-" + QString::number(getuid());
+    if (!QDir().mkpath(folder))
+        return;
+    const QFileInfo made(folder);
+    if (made.ownerId() != getuid()
+        || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        return;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+}
+
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setApplicationName("tavinel");
     setApplicationDisplayName(Program::Name);
-    setApplicationVersion(TAVINEL_VERSION);
+    setApplicationVersion(Program::version());
     setDesktopFileName("tavinel");
     setWindowIcon(programIcon());
     Presentation::useProgramStyle();

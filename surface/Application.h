@@ -9,6 +9,11 @@
 // run in one.
 class Application : public QApplication {
 public:
+    // Before the application object exists: gives the toolkit a private runtime folder where
+    // there is no desktop session to give one (root on a server, CI), instead of letting it
+    // say on stderr that it made one up.
+    static void provideRuntimeFolder();
+
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

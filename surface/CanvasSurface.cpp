@@ -36,6 +36,7 @@ int CanvasSurface::penPixels(int lineWidth) const
 
 const QImage& CanvasSurface::image()
 {
+    changeTold_ = false;
     flush();
     if (textPainter_.isActive())
         textPainter_.end();
@@ -74,10 +75,14 @@ void CanvasSurface::flush()
                      image_.bytesPerLine() / 4, pixelValue(pendingColour_));
 }
 
+// Tells the window once, until it next reads the picture to paint it: a redraw of 36000
+// segments schedules one repaint, not 36000.
 void CanvasSurface::changed()
 {
-    if (changed_)
+    if (changed_ && !changeTold_) {
+        changeTold_ = true;
         changed_();
+    }
 }
 
 void CanvasSurface::drawLine(float x1, float y1, float x2, float y2, Colour colour)

@@ -64,4 +64,5 @@ private:
     bool textBold_ = false;
     OpLog* log_ = nullptr;
     std::function<void()> changed_;
+    bool changeTold_ = false; // the window knows of a change it has not yet painted
 };

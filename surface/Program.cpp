@@ -110,6 +110,8 @@ void fail(Form* owner, const std::string& error)
 }
 void reset() { programEnded = false; }
 
+const char* version() { return TAVINEL_VERSION; }
+
 void setRecording(bool on) { recordingOn = on; }
 bool recording() { return recordingOn; }
 

@@ -9,8 +9,9 @@ class Form;
 // The program as a whole: ending it, and how message boxes are shown.
 namespace Program {
 
-// The program's name, as windows lists and message boxes show it.
+// The program's name, as windows lists and message boxes show it, and its version.
 inline constexpr const char* Name = "Tavinel";
+const char* version();
 
 // Ends the program at once: every window is closed without further events and the
 // event loop, if running, returns.

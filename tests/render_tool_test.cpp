@@ -145,19 +145,51 @@ TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
     }
 }
 
-TEST(RenderToolProcessTest, PassesItsExitStatusAndOutputOn)
+// The programs as a script runs them: exit status, standard output, and nothing on
+// standard error for a good run, also without a desktop session.
+TEST(RenderToolProcessTest, AnswersOnItsOutputsAndStaysQuietWhenAllIsWell)
 {
-    QProcess process;
-    process.start(TAVINEL_RENDER_PATH, { "--ops", "-", "ssb" });
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_TRUE(process.readAllStandardOutput().startsWith("scale 12000 9000\n"));
-
-    process.start(TAVINEL_RENDER_PATH, { "nosuchwindow" });
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 2);
-    EXPECT_TRUE(process.readAllStandardError().contains("unknown window"));
+    QTemporaryDir folder;
+    const QString picture = folder.filePath("fm.png");
+    const struct {
+        const char* program;
+        QStringList arguments;
+        int status;
+        std::vector<const char*> out, err; // texts each must hold; no texts for err: nothing at all
+    } runs[] = {
+        { TAVINEL_RENDER_PATH, { "--ops", "-", "ssb" }, 0, { "scale 12000 9000\n" }, {} },
+        { TAVINEL_RENDER_PATH, { "--png", picture, "fm", "key:cmdExit=F11", "key:cmdExit=Escape" }, 0, {}, {} },
+        { TAVINEL_RENDER_PATH, { "--ops", "-", "nosuchwindow" }, 2, {}, { "unknown window" } },
+        { TAVINEL_RENDER_PATH, { "am", "click:optLog" }, 2, {}, { "no output asked for" } },
+        { TAVINEL_RENDER_PATH, { "--ops", "-", "fm", "click:cmdNothing" }, 2, {}, { "(it has cmdDisplay, cmdExit)" } },
+        { TAVINEL_RENDER_PATH, { "--version" }, 0, { "tavinel-render 2.01\n" }, {} },
+        { TAVINEL_RENDER_PATH, { "--help" }, 0,
+          { "usage:", "--png", "--svg", "--ops", "--lines-csv", "--trace-csv", "--zoom", "--screen", "--help", "--version",
+            "click:NAME", "type:NAME=TEXT", "key:NAME=KEY", "Exit status" }, {} },
+        { TAVINEL_PROGRAM_PATH, { "--version" }, 0, { "tavinel 2.01\n" }, {} },
+        { TAVINEL_PROGRAM_PATH, { "--help" }, 0, { "usage: tavinel [--help | --version]" }, {} },
+        { TAVINEL_PROGRAM_PATH, { "--frobnicate" }, 2, {}, { "unknown option '--frobnicate'" } },
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XDG_RUNTIME_DIR");
+    for (const auto& run : runs) {
+        SCOPED_TRACE(testing::Message() << run.program << ' ' << run.arguments.join(' ').toStdString());
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(run.program, run.arguments);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), run.status);
+        const QByteArray out = process.readAllStandardOutput(), err = process.readAllStandardError();
+        for (const char* text : run.out)
+            EXPECT_TRUE(out.contains(text)) << text << " in " << out.toStdString();
+        for (const char* text : run.err)
+            EXPECT_TRUE(err.contains(text)) << text << " in " << err.toStdString();
+        if (run.err.empty()) {
+            EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+        }
+    }
+    EXPECT_TRUE(QFile::exists(picture));
 }
 
 }

@@ -24,10 +24,37 @@
 
 namespace {
 
-constexpr const char* Usage = "usage: tavinel-render [--screen WIDTHxHEIGHT] [--zoom F] [--png FILE] "
-                    "[--ops FILE] [--svg FILE] [--lines-csv FILE] [--trace-csv FILE] WINDOW [STEP ...]\n"
-                    "  WINDOW: opening, am, ssb or fm\n"
-                    "  STEP:   click:NAME, type:NAME=TEXT or key:NAME=KEY (a Qt key name)\n";
+constexpr const char* Usage = "usage: tavinel-render [OPTION ...] WINDOW [STEP ...]\n"
+                              "       tavinel-render --help | --version\n";
+
+constexpr const char* Help
+    = "Draws a window of Tavinel in a given state without showing it, and writes its picture,\n"
+      "its drawing operations or the numbers behind its plots.\n"
+      "\n"
+      "  WINDOW              opening, am, ssb or fm (as the menu's button opens it)\n"
+      "  STEP                one of these, run in order:\n"
+      "    click:NAME        press a button, or choose an option button\n"
+      "    type:NAME=TEXT    replace a text box's text\n"
+      "    key:NAME=KEY      give a control the focus and press a key, by its Qt name:\n"
+      "                      Return, Enter, Space, Tab, Escape, Up, Down, F11, ...\n"
+      "\n"
+      "Outputs (at least one):\n"
+      "  --png FILE          the window as PNG, 15 twips a pixel times the zoom\n"
+      "  --svg FILE          the window as an SVG drawing\n"
+      "  --ops FILE          every drawing operation since the window was created, one a\n"
+      "                      line, in logical units (- for standard output)\n"
+      "  --lines-csv FILE    the spectrum's lines: offset_hz,amplitude,level_db\n"
+      "  --trace-csv FILE    the traces' points: plot,time_ms,value\n"
+      "Options:\n"
+      "  --zoom F            the PNG's scale (default 1, at most 16)\n"
+      "  --screen WxH        the screen size in twips the windows lay themselves out for\n"
+      "                      (default 12000x9000)\n"
+      "  --help              this text\n"
+      "  --version           the version\n"
+      "\n"
+      "Exit status: 0 done; 1 a file could not be written; 2 a usage error (an unknown\n"
+      "option, window, control, step or key, or data the window does not have), after\n"
+      "which nothing is written.\n";
 
 struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -44,6 +71,10 @@ struct Options {
     std::optional<std::string> traceCsv;
     std::string window;
     std::vector<std::string> steps;
+    bool help = false;
+    bool version = false;
+
+    bool asksForOutput() const { return png || ops || svg || linesCsv || traceCsv; }
 };
 
 double positiveNumber(const std::string& text, const std::string& what)
@@ -92,6 +123,12 @@ Options parse(const std::vector<std::string>& arguments)
             options.linesCsv = value(argument);
         } else if (argument == "--trace-csv") {
             options.traceCsv = value(argument);
+        } else if (argument == "--help") {
+            options.help = true;
+            return options;
+        } else if (argument == "--version") {
+            options.version = true;
+            return options;
         } else if (argument.starts_with("--")) {
             throw UsageError("unknown option '" + argument + "'");
         } else {
@@ -100,6 +137,8 @@ Options parse(const std::vector<std::string>& arguments)
     }
     if (i >= arguments.size())
         throw UsageError("no window given");
+    if (!options.asksForOutput())
+        throw UsageError("no output asked for (--png, --svg, --ops, --lines-csv or --trace-csv)");
     options.window = arguments[i++];
     options.steps.assign(arguments.begin() + std::ptrdiff_t(i), arguments.end());
     return options;
@@ -122,6 +161,24 @@ Form* openWindow(const std::string& window)
     if (forms.empty())
         throw std::logic_error("the menu button opened no window");
     return forms.back();
+}
+
+// The names of a window's controls of a kind, sorted.
+template <class Kind>
+std::string controlNames(const Form& form)
+{
+    QStringList names;
+    for (const Kind* control : form.findChildren<Kind*>())
+        if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_"))
+            names << control->objectName();
+    names.sort();
+    return names.join(", ").toStdString();
+}
+
+std::string noControl(const Form& form, const std::string& kind, const std::string& name, const std::string& names)
+{
+    return "window " + form.objectName().toStdString() + " has no " + kind + " named '" + name + "'"
+        + (names.empty() ? std::string() : " (it has " + names + ")");
 }
 
 // A key by its Qt name ("Return", "F11"), or a usage error.
@@ -174,19 +231,17 @@ void applyStep(QPointer<Form>& form, const std::string& step)
     if (kind == "key") {
         const Qt::Key key = keyNamed(text);
         if (!control)
-            throw UsageError("window " + form->objectName().toStdString() + " has no control named '" + name + "'");
+            throw UsageError(noControl(*form, "control", name, controlNames<QWidget>(*form)));
         pressKey(*form, control, key);
     } else if (kind == "click") {
         auto* button = qobject_cast<QAbstractButton*>(control);
         if (!button)
-            throw UsageError("window " + form->objectName().toStdString()
-                             + " has no button or option button named '" + name + "'");
+            throw UsageError(noControl(*form, "button or option button", name, controlNames<QAbstractButton>(*form)));
         button->click();
     } else {
         auto* box = qobject_cast<QLineEdit*>(control);
         if (!box)
-            throw UsageError("window " + form->objectName().toStdString()
-                             + " has no text box named '" + name + "'");
+            throw UsageError(noControl(*form, "text box", name, controlNames<QLineEdit>(*form)));
         box->setText(QString::fromStdString(text));
     }
 }
@@ -216,15 +271,25 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
     try {
         options = parse(arguments);
     } catch (const UsageError& error) {
-        err << "tavinel-render: " << error.what() << '\n' << Usage;
+        err << "tavinel-render: " << error.what() << '\n' << Usage << "(--help tells more)\n";
         return 2;
+    }
+    if (options.help) {
+        out << Usage << '\n' << Help;
+        return 0;
+    }
+    if (options.version) {
+        out << "tavinel-render " << Program::version() << '\n';
+        return 0;
     }
 
     Presentation::setScreenTwips(options.screenWidth, options.screenHeight);
     Presentation::setPixelsPerTwip(options.zoom / 15.0);
     Presentation::setDevicePixelRatio(1);
     Program::reset();
-    Program::setRecording(true);
+    // Every operation is kept only when they are to be written: a long run of clicks would
+    // otherwise keep millions of them.
+    Program::setRecording(options.ops.has_value());
     Program::setMessageHandler([](Form&, const std::string&) {});
 
     QPointer<Form> form;
