@@ -60,7 +60,7 @@ std::string lineReadout(const SpectrumLine& line, double fmIndex)
     const char* dot = " \u00B7 ";
     std::string text = offsetReadout(line.offsetHz) + dot;
     if (line.order >= 0 && !std::isnan(fmIndex))
-        text += "J" + std::to_string(line.order) + "(" + fixedReadout(fmIndex, 3) + ")" + dot;
+        text.append("J").append(std::to_string(line.order)).append("(").append(fixedReadout(fmIndex, 3)).append(")").append(dot);
     text += line.amplitude >= 0.001 || line.amplitude == 0 ? fixedReadout(line.amplitude, 3)
                                                             : formatDataNumber(line.amplitude);
     return text + dot + fixedReadout(line.levelDb(), 2) + " dB";

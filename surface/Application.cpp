@@ -51,7 +51,7 @@ Application::Application(int& argc, char** argv)
     setApplicationName("tavinel");
     setApplicationDisplayName(Program::Name);
     setApplicationVersion(Program::version());
-    setDesktopFileName("tavinel");
+    setDesktopFileName("org.tavinel.Tavinel");
     setWindowIcon(programIcon());
     Presentation::useProgramStyle();
 }

@@ -280,6 +280,12 @@ void Form::messageBox(const std::string& text)
     Program::showMessage(*this, text);
 }
 
+void Form::clearOpLog()
+{
+    if (log_)
+        log_->clear();
+}
+
 QWidget* Form::control(const QString& name) const
 {
     return findChild<QWidget*>(name);

@@ -79,6 +79,8 @@ public:
     // Every operation since the window was created, when recording was switched on
     // before (see Program::setRecording).
     const OpLog* opLog() const { return log_.get(); }
+    // Forgets the operations recorded so far, so a long run checks them as it goes.
+    void clearOpLog();
     // Closes the window as the user does through the window system (reason 0).
     void closeByUser();
     // A control of this window by name, or nullptr.

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds the Debian package from a release build and checks it as CI does: its contents,
+# its dependencies, stripped binaries, the desktop entry and the AppStream metadata through
+# their validators, then installs it, runs the installed programs and removes it again.
+#
+#   packaging/check-package.sh
+#
+# Needs root (or sudo) for apt and dpkg.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation \
+  dpkg-dev file desktop-file-utils appstream
+
+cmake --preset release
+cmake --build --preset release
+cpack --preset release
+
+deb="build/release/tavinel_2.01_$(dpkg --print-architecture).deb"
+fail() { echo "check-package: $*" >&2; exit 1; }
+[ -f "$deb" ] || fail "no $deb"
+
+listing=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
+for file in ./usr/bin/tavinel ./usr/bin/tavinel-render \
+  ./usr/share/applications/org.tavinel.Tavinel.desktop \
+  ./usr/share/metainfo/org.tavinel.Tavinel.metainfo.xml \
+  ./usr/share/icons/hicolor/scalable/apps/tavinel.svg \
+  ./usr/share/man/man1/tavinel.1.gz ./usr/share/man/man1/tavinel-render.1.gz \
+  ./usr/share/doc/tavinel/copyright ./usr/share/doc/tavinel/changelog.gz; do
+  grep -qx "$file" <<<"$listing" || fail "the package lacks $file"
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation; do
+  grep -q "\b$package\b" <<<"$depends" || fail "the package does not depend on $package: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "tavinel 2.01" ] || fail "wrong name or version"
+
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb -x "$deb" "$unpacked"
+for program in tavinel tavinel-render; do
+  file "$unpacked/usr/bin/$program" | grep -q ', stripped' || fail "$program is not stripped"
+done
+zcat "$unpacked/usr/share/doc/tavinel/changelog.gz" | dpkg-parsechangelog -l- -SVersion | grep -qx 2.01 \
+  || fail "the changelog does not name version 2.01"
+head -n 1 "$unpacked/usr/share/doc/tavinel/copyright" \
+  | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  || fail "the copyright file is not in the machine-readable format"
+
+desktop=$(desktop-file-validate "$unpacked/usr/share/applications/org.tavinel.Tavinel.desktop" 2>&1) \
+  || fail "desktop-file-validate: $desktop"
+[ -z "$desktop" ] || fail "desktop-file-validate: $desktop"
+appstream=$(appstreamcli validate --no-net --no-color "$unpacked/usr/share/metainfo/org.tavinel.Tavinel.metainfo.xml" 2>&1) \
+  || fail "appstreamcli: $appstream"
+! grep -qE '^(E|W):' <<<"$appstream" || fail "appstreamcli: $appstream"
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+"${sudo[@]}" dpkg -i "$deb" >/dev/null
+[ "$(/usr/bin/tavinel --version)" = "tavinel 2.01" ] || fail "the installed tavinel does not run"
+[ "$(/usr/bin/tavinel-render --version)" = "tavinel-render 2.01" ] || fail "the installed tavinel-render does not run"
+/usr/bin/tavinel-render --png "$unpacked/am.png" am click:optLog
+[ -s "$unpacked/am.png" ] || fail "the installed tavinel-render drew nothing"
+"${sudo[@]}" dpkg -r tavinel >/dev/null
+[ ! -e /usr/bin/tavinel-render ] || fail "dpkg -r left /usr/bin/tavinel-render"
+echo "check-package: $deb built, checked, installed, run and removed"
