@@ -5,21 +5,25 @@
 #include <charconv>
 #include <cmath>
 
+std::string generalDigits(double value, int digits)
+{
+    if (value == 0)
+        return "0"; // also for -0
+    std::array<char, 64> buffer {};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, digits);
+    return std::string(buffer.data(), result.ptr);
+}
+
 namespace {
 
 std::string formatGeneral(double value, int digits)
 {
-    if (value == 0)
-        return "0"; // also for -0
     if (std::isnan(value))
         return "NaN";
     if (std::isinf(value))
         return value > 0 ? "Inf" : "-Inf";
-
-    std::array<char, 64> buffer {};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                std::chars_format::general, digits);
-    std::string text(buffer.data(), result.ptr);
+    std::string text = generalDigits(value, digits);
     for (char& c : text)
         if (c == 'e')
             c = 'E';

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/PlotData.h"
 
+#include "core/NumberText.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -16,16 +18,11 @@ double SpectrumLine::levelDb() const
 
 std::string formatDataNumber(double value)
 {
-    if (value == 0)
-        return "0"; // also for -0
     if (std::isnan(value))
         return "nan";
     if (std::isinf(value))
         return value > 0 ? "inf" : "-inf";
-    std::array<char, 32> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 6);
-    return std::string(buffer.data(), result.ptr);
+    return generalDigits(value, 6);
 }
 
 std::string fixedReadout(double value, int decimals)

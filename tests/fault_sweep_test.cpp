@@ -38,43 +38,14 @@ void expectSafeAndInsidePanels(void (*draw)(Surface&), const std::string& settin
 
 TEST(FaultSweepTest, EveryAmSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
 {
-    int combinations = 0;
-    for (float audio : { 1.0f, 2.0f, 3.0f })
-        for (float depth : { 0.0f, 0.1f, 0.25f, 0.5f, 1.0f, 1.2f, 1.4f })
-            for (std::int16_t clipper : { 0, 1 })
-                for (std::int16_t scale : { 1, 2 })
-                    for (std::int16_t demodulator : { 0, 1 }) {
-                        startUpState();
-                        AudioKHz = audio;
-                        ModDepth = depth;
-                        ClipperOn = clipper;
-                        YAxisMode = scale;
-                        DemodType = demodulator;
-                        expectSafeAndInsidePanels(redrawAmPlots,
-                            testing::PrintToString(std::tuple { audio, depth, clipper, scale, demodulator }));
-                        ++combinations;
-                    }
-    EXPECT_EQ(combinations, 3 * 7 * 2 * 2 * 2);
+    EXPECT_EQ(forEachAmSetting([](const std::string& setting) { expectSafeAndInsidePanels(redrawAmPlots, setting); }),
+              3 * 7 * 2 * 2 * 2);
 }
 
 TEST(FaultSweepTest, EverySsbSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
 {
-    const float levels[] = { 0, -6, -12, -20, -30, -40, -50, -120 };
-    int combinations = 0;
-    for (float audio : { 1.0f, 2.0f, 3.0f })
-        for (std::int16_t mode : { 2, -1, 1 })
-            for (float carrier : levels)
-                for (float sideband : levels) {
-                    startUpState();
-                    AudioKHz = audio;
-                    SsbMode = mode;
-                    CarrierLevel = carrier;
-                    SidebandLevel = sideband;
-                    expectSafeAndInsidePanels(redrawSsbPlots,
-                        testing::PrintToString(std::tuple { audio, mode, carrier, sideband }));
-                    ++combinations;
-                }
-    EXPECT_EQ(combinations, 3 * 3 * 8 * 8);
+    EXPECT_EQ(forEachSsbSetting([](const std::string& setting) { expectSafeAndInsidePanels(redrawSsbPlots, setting); }),
+              3 * 3 * 8 * 8);
 }
 
 }

@@ -113,31 +113,12 @@ TEST(PlotDataTest, EveryListedLineIsDrawnAtItsLevelAndEveryDrawnLineIsListed)
         }
         EXPECT_EQ(matched.size(), drawn.size()) << settings;
     };
-    for (float audio : { 1.0f, 2.0f, 3.0f }) {
-        for (float depth : { 0.0f, 0.1f, 0.25f, 0.5f, 1.0f, 1.2f, 1.4f })
-            for (std::int16_t clipper : { 0, 1 })
-                for (std::int16_t scale : { 1, 2 }) {
-                    startUpState();
-                    AudioKHz = audio;
-                    ModDepth = depth;
-                    ClipperOn = clipper;
-                    YAxisMode = scale;
-                    check(amSpectrumLines(), DrawAmSpectrum, { 5700, 0.3, scale == 1 },
-                          testing::PrintToString(std::tuple { audio, depth, clipper, scale }));
-                }
-        const float levels[] = { 0, -6, -12, -20, -30, -40, -50, -120 };
-        for (std::int16_t mode : { 2, -1, 1 })
-            for (float carrier : levels)
-                for (float sideband : levels) {
-                    startUpState();
-                    AudioKHz = audio;
-                    SsbMode = mode;
-                    CarrierLevel = carrier;
-                    SidebandLevel = sideband;
-                    check(ssbSpectrumLines(), DrawSsbSpectrum, { 2900, 0.5, false },
-                          testing::PrintToString(std::tuple { audio, mode, carrier, sideband }));
-                }
-    }
+    forEachAmSetting([&](const std::string& setting) {
+        check(amSpectrumLines(), DrawAmSpectrum, { 5700, 0.3, YAxisMode == 1 }, setting);
+    });
+    forEachSsbSetting([&](const std::string& setting) {
+        check(ssbSpectrumLines(), DrawSsbSpectrum, { 2900, 0.5, false }, setting);
+    });
 }
 
 TEST(PlotDataTest, TracesSpanTheirPlotsPointForPoint)
