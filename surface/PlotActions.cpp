@@ -48,7 +48,7 @@ PlotActions::PlotActions(Form& form, PlotSource& source)
     auto action = [this](const QString& text, const QKeySequence& shortcut, auto slot) {
         auto* created = new QAction(text, &form_);
         created->setShortcut(shortcut);
-        connect(created, &QAction::triggered, this, [this, slot] { Program::runHandler(form_, [this, slot] { slot(); }); });
+        connect(created, &QAction::triggered, this, [this, slot] { Program::runHandler(form_, [slot] { slot(); }); });
         form_.addAction(created);
         return created;
     };
