@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "am/AmPlots.h"
 
+#include "am/AmAudioSines.h"
+#include "core/CarrierSine.h"
 #include "core/modMain.h"
 #include "core/Surface.h"
-
-#include <cmath>
 
 using namespace modMain;
 
@@ -23,16 +23,17 @@ void DrawAmEnvelope(Surface& surface)
     // One millisecond in 36000 steps of a hundredth of a degree of the 1 kHz audio
     // cycle. The carrier advances 3000 rad per step (about 2.92 rad after whole turns),
     // so successive points jump between the upper and the lower envelope and the
-    // joined points fill the band between them.
+    // joined points fill the band between them. The sines of the tone's phase
+    // a = pi AudioKHz / 180 n / 100 and of the carrier are kept between redraws.
+    const AudioSineTable audioSines = amAudioSineTable();
     for (float n = 0; n <= 36000; n += 1) {
         float x = float(double(n) * PanelWidth / 36000.0 + PanelLeft);
-        const float a = float(double(Pi) * AudioKHz / 180.0 * n / 100.0);
-        float E = float(double(ModDepth) * std::sin(double(a)) + 1.0);
+        float E = float(double(ModDepth) * (*audioSines)[int(n)] + 1.0);
         if (ClipperOn == 1)
             E = applyModulationClipper(E);
         if (E < 0)
             E = 0;
-        float y = float(3000.0 - 1200.0 * E * std::sin(3000.0 * n));
+        float y = float(3000.0 - 1200.0 * E * carrierSine(int(n)));
         if (x < PanelLeft)
             x = PanelLeft;
         if (x > right)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OpeningArtwork.h"
 
+#include "core/CarrierSine.h"
 #include "core/modMain.h"
 #include "core/Surface.h"
 
@@ -55,7 +56,7 @@ void DrawOpeningWaveform(Surface& surface)
         WorkEnv = float(double(ModDepth) * std::sin(WorkAngle) + 1.0);
         if (WorkEnv < 0)
             WorkEnv = 0;
-        WorkY = float(double(WorkEnv) * std::sin(3000.0 * t));
+        WorkY = float(double(WorkEnv) * carrierSine(int(StepCount)));
         WorkY = float(3000.0 - double(WorkY) * 1200.0);
         if (WorkX < PanelLeft)
             WorkX = PanelLeft;

@@ -85,6 +85,28 @@ TEST(AmEnvelopeTest, PinchesWhereTheEnvelopeReachesZero)
         EXPECT_EQ(flat[n].y2, 3000) << n;
 }
 
+// The envelope's sines are kept between redraws: whatever was drawn before, every point
+// must be the one computed afresh from its own audio frequency, depth and clipper.
+TEST(AmEnvelopeTest, TraceIsTheSameWhateverWasDrawnBefore)
+{
+    const Settings order[] = { { .kHz = 3 }, { .depth = 1.4f, .clipper = 1, .kHz = 1 }, { .depth = 0.5f, .kHz = 2 },
+                               { .depth = 1.2f, .kHz = 3 }, { .depth = 0.1f, .kHz = 1 } };
+    for (int pass = 0; pass < 2; ++pass)
+        for (const Settings& s : order) {
+            const auto lines = traceLines(draw(DrawAmEnvelope, s));
+            ASSERT_EQ(lines.size(), 36001u);
+            for (int n = 0; n <= 36000; ++n) {
+                const float a = float(double(Pi) * s.kHz / 180.0 * n / 100.0);
+                float E = float(double(s.depth) * std::sin(double(a)) + 1.0);
+                if (s.clipper == 1)
+                    E = applyModulationClipper(E);
+                const float y = float(3000.0 - 1200.0 * std::max(E, 0.0f) * std::sin(3000.0 * n));
+                ASSERT_EQ(lines[std::size_t(n)].y2, std::clamp(y, 500.0f, 5500.0f))
+                    << "pass " << pass << ", " << s.kHz << " kHz, depth " << s.depth << ", point " << n;
+            }
+        }
+}
+
 TEST(AmClipperTest, EachRuleWorksOnTheResultOfTheOneBefore)
 {
     const struct {

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/CarrierSine.h"
+
+#include <array>
+#include <cassert>
+#include <cmath>
+
+namespace {
+
+using CarrierTable = std::array<double, CarrierSteps + 1>;
+
+const CarrierTable& carrierTable()
+{
+    static const CarrierTable table = [] {
+        CarrierTable sines {};
+        for (int step = 0; step <= CarrierSteps; ++step)
+            sines[step] = std::sin(3000.0 * step);
+        return sines;
+    }();
+    return table;
+}
+
+} // namespace
+
+double carrierSine(int step)
+{
+    assert(step >= 0 && step <= CarrierSteps);
+    return carrierTable()[step];
+}
