@@ -7,6 +7,20 @@
 
 using namespace modMain;
 
+float demodulatorOutput(float a)
+{
+    float E = float(double(ModDepth) * std::sin(double(a)) + 1.0);
+    if (ClipperOn == 1)
+        E = applyModulationClipper(E);
+    // The diode's knee acts before the limit at zero, so it also lifts the negative
+    // envelope of an overmodulated signal.
+    if (DemodType == 1)
+        E = applyDiodeKnee(E);
+    if (E < 0)
+        E = 0;
+    return E;
+}
+
 void DrawAmDemodOutput(Surface& surface)
 {
     PanelLeft = 8100;
@@ -34,15 +48,7 @@ void DrawAmDemodOutput(Surface& surface)
     for (float n = 0; n <= 360; n += 1) {
         float x = float(double(n) * PanelWidth / 360.0 + PanelLeft);
         const float a = float(double(Pi) * AudioKHz / 180.0 * n);
-        float E = float(double(ModDepth) * std::sin(double(a)) + 1.0);
-        if (ClipperOn == 1)
-            E = applyModulationClipper(E);
-        // The diode's knee acts before the limit at zero, so it also lifts the
-        // negative envelope of an overmodulated signal.
-        if (DemodType == 1)
-            E = applyDiodeKnee(E);
-        if (E < 0)
-            E = 0;
+        const float E = demodulatorOutput(a);
         float y = float(PanelBottom - PanelHeight * 0.25 - PanelHeight * 0.25 * E);
         if (x < PanelLeft)
             x = PanelLeft;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PeriodicSound.h"
 #include "core/PlotData.h"
 #include "core/Surface.h"
 
@@ -33,6 +34,10 @@ void DrawAmLevelScale(Surface& surface);
 
 // Right panel: the output of an ideal or a diode envelope demodulator.
 void DrawAmDemodOutput(Surface& surface);
+// What the demodulator gives at audio phase `a` (radians) for the current settings: the
+// envelope factor through the clipper (when on) and the diode's knee (with the diode),
+// never below zero. 1 is the unmodulated carrier.
+float demodulatorOutput(float a);
 
 // The modulation clipper, a soft limiter with knees at 0.1 and 0.05 at the bottom and
 // at 1.9 and 1.95 at the top, acting on an envelope factor.
@@ -44,4 +49,7 @@ float applyDiodeKnee(float E);
 // spectrum draws, and the envelope and demodulator traces point by point.
 std::vector<SpectrumLine> amSpectrumLines();
 std::vector<Trace> amTraces();
+
+// What the demodulator output sounds like: one period of the tone at 48 kHz.
+PeriodicSound amSound();
 

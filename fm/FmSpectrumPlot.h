@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PeriodicSound.h"
 #include "core/PlotData.h"
 #include "core/Surface.h"
 
@@ -15,6 +16,15 @@ void redrawFmPlot(Surface& surface);
 // The lines the spectrum draws for the values stored, one row each, with the order and
 // amplitude the computation gives it (a carrier at the floor with its own level).
 std::vector<SpectrumLine> fmSpectrumLines();
+
+// The frequency-modulated signal as a sound, for the values stored: the index as typed,
+// the tone and the carrier moved into the audible band together, so that every line the
+// plot draws lies between 0 and 12 kHz with the levels the plot gives it. One period of
+// the tone at 48 kHz.
+PeriodicSound fmSound();
+// How many tones up the sound's carrier stands: 24 (6 kHz above a 250 Hz tone), or two
+// more than the highest order the plot draws where that is more.
+int fmSoundCarrierTones();
 
 // Repaints the panel, its grid and its frequency and level labels.
 void DrawFmSpectrumFrame(Surface& surface);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PeriodicSound.h"
 #include "core/PlotData.h"
 
 class Surface;
@@ -29,3 +30,7 @@ void DrawSsbLevelScale(Surface& surface);
 // spectrum draws, and the waveform point by point.
 std::vector<SpectrumLine> ssbSpectrumLines();
 std::vector<Trace> ssbTraces();
+
+// What an envelope detector recovers from the transmitted signal (the waveform's outline),
+// as a sound: one period of the tone at 48 kHz.
+PeriodicSound ssbSound();
