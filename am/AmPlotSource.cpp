@@ -27,6 +27,11 @@ std::vector<Trace> AmPlotSource::traces()
     return amTraces();
 }
 
+PeriodicSound AmPlotSource::sound()
+{
+    return amSound();
+}
+
 std::string AmPlotSource::stateName() const
 {
     std::string name = "am-" + std::to_string(std::lround(ModDepth * 100.0)) + "pct-"

@@ -9,6 +9,7 @@ public:
     std::vector<Panel> plotPanels() const override;
     std::vector<SpectrumLine> spectrumLines() override;
     std::vector<Trace> traces() override;
+    PeriodicSound sound() override;
     std::string stateName() const override;
     QString helpText() const override;
 };

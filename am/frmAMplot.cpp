@@ -5,6 +5,7 @@
 #include "core/modMain.h"
 #include "surface/PlotActions.h"
 #include "surface/Program.h"
+#include "surface/SoundActions.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -85,7 +86,7 @@ frmAMplot::frmAMplot()
                     optClipperOn, Option1, Option2 });
     cmdExit->setFocus();
 
-    new PlotActions(*this, plots_);
+    sound_ = new SoundActions(*new PlotActions(*this, plots_));
 }
 
 // An option button of a frame, at left 120 and 300 high; choosing it stores its setting
@@ -97,7 +98,7 @@ QRadioButton* frmAMplot::addChoice(QGroupBox* frame, const QString& name, const 
     QRadioButton* option = addOptionButton(frame, name, caption, 120, top, width, 300, selected);
     onChosen(option, [this, store = std::move(store)] {
         store();
-        redrawAmPlots(canvas());
+        redraw();
     });
     return option;
 }
@@ -123,7 +124,14 @@ void frmAMplot::onLoad()
     DemodType = 0;
 
     printTitles(canvas());
+    redraw();
+}
+
+// The three plots for the settings as they now stand, and the sound with them.
+void frmAMplot::redraw()
+{
     redrawAmPlots(canvas());
+    sound_->settingsChanged();
 }
 
 void frmAMplot::drawContents(Surface& surface)

@@ -9,6 +9,8 @@
 // The amplitude-modulation demonstration window: the transmitted envelope, the
 // transmitted spectrum and the demodulator output side by side, over five frames of
 // option buttons. Every choice stores one setting and redraws all three plots.
+class SoundActions;
+
 class frmAMplot : public Form {
     Q_OBJECT
 public:
@@ -23,6 +25,7 @@ private:
     QRadioButton* addChoice(QGroupBox* frame, const QString& name, const QString& caption,
                             float top, float width, bool selected, std::function<void()> store);
     void cmdExit_Click();
+    void redraw();
 
     QGroupBox* fraAudioFrequency;
     QGroupBox* fraModulationPercent;
@@ -32,4 +35,5 @@ private:
     QPushButton* cmdExit;
 
     AmPlotSource plots_;
+    SoundActions* sound_;
 };

@@ -46,6 +46,13 @@ std::vector<Trace> FmPlotSource::traces()
     return {};
 }
 
+PeriodicSound FmPlotSource::sound()
+{
+    if (!restorePlottedValues())
+        return {};
+    return fmSound();
+}
+
 std::string FmPlotSource::stateName() const
 {
     if (!plotted_)

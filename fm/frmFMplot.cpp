@@ -8,6 +8,7 @@
 #include "fm/FmState.h"
 #include "surface/PlotActions.h"
 #include "surface/Program.h"
+#include "surface/SoundActions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -66,7 +67,7 @@ frmFMplot::frmFMplot()
     for (QLineEdit* box : { txtModulatingFrequency, txtPeakDeviation, txtPlotWidth, txtPlotBottom })
         connect(box, &QLineEdit::returnPressed, cmdDisplay, &QPushButton::click);
 
-    new PlotActions(*this, plot_);
+    sound_ = new SoundActions(*new PlotActions(*this, plot_));
 }
 
 void frmFMplot::onLoad()
@@ -140,6 +141,7 @@ void frmFMplot::cmdDisplay_Click()
 
     plot_.keepPlottedValues();
     redrawFmPlot(canvas());
+    sound_->settingsChanged();
 }
 
 // The plot of the last accepted Update, from the values it was drawn with: a rejected

@@ -9,6 +9,8 @@
 // The frequency-modulation demonstration window: four typed values (modulating
 // frequency, peak deviation, plot width, plot bottom) and, on Update, the line spectrum
 // they give, drawn from Bessel-function amplitudes. Nothing is drawn until Update.
+class SoundActions;
+
 class frmFMplot : public Form {
     Q_OBJECT
 public:
@@ -37,4 +39,5 @@ private:
     QPushButton* cmdExit;
 
     FmPlotSource plot_;
+    SoundActions* sound_;
 };

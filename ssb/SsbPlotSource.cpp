@@ -38,6 +38,11 @@ std::vector<Trace> SsbPlotSource::traces()
     return ssbTraces();
 }
 
+PeriodicSound SsbPlotSource::sound()
+{
+    return ssbSound();
+}
+
 std::string SsbPlotSource::stateName() const
 {
     const char* mode = SsbMode == 2 ? "dsb" : SsbMode == -1 ? "lsb" : "usb";

@@ -5,6 +5,7 @@
 #include "ssb/SsbPlots.h"
 #include "surface/PlotActions.h"
 #include "surface/Program.h"
+#include "surface/SoundActions.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -57,7 +58,7 @@ frmSSBplot::frmSSBplot()
     order.insert(order.end(), suppressionOptions.begin(), suppressionOptions.end());
     setFocusOrder(order);
 
-    new PlotActions(*this, plots_);
+    sound_ = new SoundActions(*new PlotActions(*this, plots_));
 }
 
 void frmSSBplot::addAudioFrame()
@@ -131,7 +132,7 @@ void frmSSBplot::onLoad()
     CarrierLevel = -120;
     SidebandLevel = 0;
 
-    redrawSsbPlots(canvas());
+    redraw();
     cmdExit->setFocus();
 }
 
@@ -141,43 +142,50 @@ void frmSSBplot::drawContents(Surface& surface)
     redrawSsbPlots(surface);
 }
 
+// Both plots for the settings as they now stand, and the sound with them.
+void frmSSBplot::redraw()
+{
+    redrawSsbPlots(canvas());
+    sound_->settingsChanged();
+}
+
 void frmSSBplot::optAudio_Click(float kHz)
 {
     AudioKHz = kHz;
-    redrawSsbPlots(canvas());
+    redraw();
 }
 
 void frmSSBplot::optDouble_Click()
 {
     enableSuppressionOptions(true);
     SsbMode = 2;
-    redrawSsbPlots(canvas());
+    redraw();
 }
 
 void frmSSBplot::optLower_Click()
 {
     enableSuppressionOptions(false);
     SsbMode = -1;
-    redrawSsbPlots(canvas());
+    redraw();
 }
 
 void frmSSBplot::optUpper_Click()
 {
     enableSuppressionOptions(false);
     SsbMode = 1;
-    redrawSsbPlots(canvas());
+    redraw();
 }
 
 void frmSSBplot::carrierOption_Click(float level)
 {
     CarrierLevel = level;
-    redrawSsbPlots(canvas());
+    redraw();
 }
 
 void frmSSBplot::suppressionOption_Click(float level)
 {
     SidebandLevel = level;
-    redrawSsbPlots(canvas());
+    redraw();
 }
 
 void frmSSBplot::cmdExit_Click()

@@ -14,6 +14,8 @@
 //
 // Closing the window through the window system needs no handler here: it is the
 // program's only window, so the program ends with it.
+class SoundActions;
+
 class frmSSBplot : public Form {
     Q_OBJECT
 public:
@@ -38,6 +40,7 @@ private:
     void cmdExit_Click();
 
     void enableSuppressionOptions(bool enabled);
+    void redraw();
 
     QGroupBox* fraAudioFrequency;
     QRadioButton* optAudio1000;
@@ -54,4 +57,5 @@ private:
     QPushButton* cmdExit;
 
     SsbPlotSource plots_;
+    SoundActions* sound_;
 };

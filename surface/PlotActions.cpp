@@ -57,16 +57,19 @@ PlotActions::PlotActions(Form& form, PlotSource& source)
     copyData_ = action(tr("Copy data"), {}, [this] { copyData(menuPanel_); });
     saveData_ = action(tr("Save data…"), {}, [this] { saveData(menuPanel_); });
     menuActions_ << copyData_ << saveData_;
+    groupStarts_ << copyData_;
     action(tr("Copy the spectrum's lines"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
            [this] { copySpectrumLines(); });
     action(tr("Help"), QKeySequence::HelpContents, [this] { showHelp(); });
     form_.installEventFilter(this);
 }
 
-void PlotActions::addAction(QAction* action)
+void PlotActions::addAction(QAction* action, bool beginsGroup)
 {
     form_.addAction(action);
     menuActions_ << action;
+    if (beginsGroup)
+        groupStarts_ << action;
 }
 
 void PlotActions::setFileChooser(FileChooser chooser)
@@ -164,8 +167,9 @@ void PlotActions::showMenu(int panel, QPoint globalPosition)
     saveData_->setEnabled(hasData);
     QMenu menu(&form_);
     menu.setFont(form_.font());
+    menu.setToolTipsVisible(true); // an action that cannot be used says why
     for (QAction* action : menuActions_) {
-        if (action == copyData_)
+        if (groupStarts_.contains(action))
             menu.addSeparator();
         menu.addAction(action);
     }
@@ -271,7 +275,7 @@ void PlotActions::showHelp()
         help_->setWindowTitle(tr("%1 help").arg(Program::Name));
         help_->setFont(form_.font());
         // The window's own text, then every key it answers to.
-        QString keys = "<p><b>" + tr("Keys") + "</b><br>" + tr("Right-click a plot to copy or save its picture or its data.");
+        QString keys = "<p><b>" + tr("Keys") + "</b><br>" + tr("Right-click a plot to copy or save its picture or its data, or to play or save its sound.");
         for (const QAction* action : form_.actions())
             if (!action->shortcut().isEmpty())
                 keys += "<br>" + action->shortcut().toString(QKeySequence::NativeText) + ": " + QString(action->text()).remove("…");

@@ -14,7 +14,8 @@ class QAction;
 class QDialog;
 
 // What a demonstration window offers on its plots without a button of its own: a context
-// menu on each plot panel (copy or save the picture, copy or save that plot's data),
+// menu on each plot panel (copy or save the picture, copy or save that plot's data, and
+// what others add, such as the sound),
 // shortcuts for the whole window (Ctrl+C, Ctrl+S, Ctrl+Shift+C, F1), readouts of the
 // lines and traces in tooltips, and a help window.
 class PlotActions : public QObject {
@@ -22,11 +23,13 @@ class PlotActions : public QObject {
 public:
     PlotActions(Form& form, PlotSource& source);
 
-    // The window's plots these actions act on.
+    // The window and the plots these actions act on.
+    Form& form() { return form_; }
     PlotSource& source() { return source_; }
 
-    // Another action of the panels' context menu, its shortcut working in the whole window.
-    void addAction(QAction* action);
+    // Another action of the panels' context menu, its shortcut working in the whole window;
+    // a separator above it when it begins a group.
+    void addAction(QAction* action, bool beginsGroup = false);
 
     // The readout over a point of the window, in logical units; empty where there is none.
     QString readoutAt(QPointF logical);
@@ -43,6 +46,11 @@ public:
     static QByteArray svgPicture(Form& form);
     // Writes a file whole or not at all; on failure, false and the reason.
     static bool writeWhole(const QString& path, const QByteArray& bytes, QString& reason);
+    // Asks where to save (see FileChooser): empty when the user cancels.
+    QString chooseFile(const QString& title, const QString& name, const QString& filters, QString* chosen);
+    // Writes a file whole or not at all; a place that cannot be written is named in a
+    // message, with the reason.
+    void save(const QString& path, const QByteArray& bytes);
 
     void copyPicture();
     void savePicture();
@@ -58,14 +66,13 @@ protected:
 private:
     int panelAt(QPointF logical) const;
     std::string dataTable(const PlotSource::Panel& panel, char separator);
-    QString chooseFile(const QString& title, const QString& name, const QString& filters, QString* chosen);
-    void save(const QString& path, const QByteArray& bytes);
     void showMenu(int panel, QPoint globalPosition);
     QImage windowPicture() const;
 
     Form& form_;
     PlotSource& source_;
     QList<QAction*> menuActions_;
+    QList<QAction*> groupStarts_; // the actions with a separator above them
     QAction* copyData_;
     QAction* saveData_;
     int menuPanel_ = -1;

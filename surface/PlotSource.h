@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/PeriodicSound.h"
 #include "core/PlotData.h"
 
 #include <QRectF>
@@ -11,8 +12,8 @@
 #include <vector>
 
 // What a demonstration window tells of its plots: where they stand, the numbers behind
-// them, and how to name and explain them. The window's plot actions (PlotActions) and the
-// render tool ask for these.
+// them, how they sound, and how to name and explain them. The window's plot actions
+// (PlotActions), its sound actions (SoundActions) and the render tool ask for these.
 class PlotSource {
 public:
     struct Panel {
@@ -38,4 +39,7 @@ public:
     // readout over the plot adds (empty for none).
     virtual double besselIndex() const { return std::numeric_limits<double>::quiet_NaN(); }
     virtual QString plotNote() { return {}; }
+    // What the plots sound like, for the settings as they stand; empty when there is
+    // nothing to hear (no plot yet).
+    virtual PeriodicSound sound() { return {}; }
 };

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "surface/SoundActions.h"
+
+#include "core/WavFile.h"
+#include "surface/Form.h"
+#include "surface/PlotActions.h"
+#include "surface/Program.h"
+#include "surface/SoundPlayer.h"
+
+#include <QAction>
+#include <QEvent>
+
+SoundActions::SoundActions(PlotActions& actions)
+    : QObject(&actions)
+    , actions_(actions)
+    , form_(actions.form())
+    , play_(new QAction(tr("Play sound"), &form_))
+    , save_(new QAction(tr("Save sound…"), &form_))
+    , player_(new SoundPlayer(this))
+{
+    play_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(play_, &QAction::triggered, this, [this] { Program::runHandler(form_, [this] { togglePlay(); }); });
+    connect(save_, &QAction::triggered, this, [this] { Program::runHandler(form_, [this] { saveSound(); }); });
+    connect(player_, &SoundPlayer::outputsChanged, this, [this] {
+        hasOutput_ = SoundPlayer::outputAvailable();
+        offer();
+    });
+    connect(player_, &SoundPlayer::failed, this, &SoundActions::offer);
+    actions_.addAction(play_, true);
+    actions_.addAction(save_);
+    form_.installEventFilter(this);
+    hasOutput_ = SoundPlayer::outputAvailable();
+    offer();
+}
+
+bool SoundActions::isPlaying() const
+{
+    return player_->isPlaying();
+}
+
+void SoundActions::settingsChanged()
+{
+    if (player_->isPlaying()) {
+        QString reason;
+        if (const PeriodicSound sound = actions_.source().sound(); sound.isEmpty())
+            stop();
+        else
+            player_->play(sound, reason);
+    }
+    offer();
+}
+
+void SoundActions::togglePlay()
+{
+    if (player_->isPlaying()) {
+        stop();
+        return;
+    }
+    const PeriodicSound sound = actions_.source().sound();
+    if (sound.isEmpty())
+        return;
+    QString reason;
+    if (!player_->play(sound, reason))
+        form_.messageBox(tr("Could not play the sound: %1.").arg(reason).toStdString());
+    offer();
+}
+
+void SoundActions::stop()
+{
+    player_->stop();
+    offer();
+}
+
+void SoundActions::saveSound()
+{
+    const PeriodicSound sound = actions_.source().sound();
+    if (sound.isEmpty())
+        return;
+    QString path = actions_.chooseFile(tr("Save sound"),
+                                       QString::fromStdString("tavinel-" + actions_.source().stateName() + ".wav"),
+                                       tr("WAV sound (*.wav)"), nullptr);
+    if (path.isEmpty())
+        return;
+    if (!path.contains('.'))
+        path += ".wav";
+    actions_.save(path, QByteArray::fromStdString(savedSoundFile(sound)));
+}
+
+// What the actions offer as things stand: Play needs a sound and an audio output, Save a
+// sound; each says why when it cannot be used.
+void SoundActions::offer()
+{
+    const bool playing = player_->isPlaying();
+    const bool hasSound = playing || !actions_.source().sound().isEmpty();
+    const bool hasOutput = playing || hasOutput_;
+    play_->setText(playing ? tr("Stop sound") : tr("Play sound"));
+    play_->setEnabled(hasSound && hasOutput);
+    save_->setEnabled(hasSound);
+    const QString noSound = tr("Nothing to hear until the window shows its plot.");
+    play_->setToolTip(!hasOutput ? tr("No audio output was found: connect speakers or headphones (or start the "
+                                      "sound server) to hear the plots.")
+                          : !hasSound ? noSound
+                                      : QString());
+    save_->setToolTip(hasSound ? QString() : noSound);
+}
+
+bool SoundActions::eventFilter(QObject* watched, QEvent* event)
+{
+    // A window that closes falls silent at once.
+    if (watched == &form_ && event->type() == QEvent::Hide && !form_.isVisible() && player_->isPlaying()) {
+        player_->stop();
+        offer();
+    }
+    return QObject::eventFilter(watched, event);
+}
