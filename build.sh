@@ -16,7 +16,7 @@ case "$mode" in
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
-tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev \
+tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \
   fonts-liberation xvfb xauth
 
 if [ ! -f build/default/build.ninja ]; then

@@ -10,7 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation \
+tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-liberation \
   dpkg-dev file desktop-file-utils appstream
 
 cmake --preset release
@@ -32,7 +32,7 @@ for file in ./usr/bin/tavinel ./usr/bin/tavinel-render \
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 qt6-qpa-plugins fonts-liberation; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation; do
   grep -q "\b$package\b" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "tavinel 2.01" ] || fail "wrong name or version"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramTest.h"
+#include "SoundTestSupport.h"
 #include "tools/RenderTool.h"
 
 #include <QImage>
@@ -114,6 +115,25 @@ TEST_F(RenderToolTest, SvgAndTablesOfTheStateTheStepsLeave)
     EXPECT_TRUE(read(lines).startsWith("offset_hz,amplitude,level_db\n-12000,0.00247664,-52.1227\n"));
 }
 
+TEST_F(RenderToolTest, WavIsTheSoundOfTheStateTheStepsLeave)
+{
+    const QString wav = folder.filePath("ssb.wav");
+    ASSERT_EQ(render({ "--wav", wav.toStdString(), "ssb", "click:optUpper", "click:Option3" }), 0) << err.str();
+    QFile file(wav);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    ASSERT_EQ(bytes.size(), 44 + 2 * 96000);
+    // The upper sideband with the carrier at -12 dB: the tone, 1 kHz.
+    std::vector<float> samples;
+    for (qsizetype at = 44; at < bytes.size(); at += 2)
+        samples.push_back(float(std::int16_t(std::uint8_t(bytes[at]) | std::uint8_t(bytes[at + 1]) << 8)) / 32767.0f);
+    EXPECT_EQ(strongestComponent(PeriodicSound(samples), 250), 1000);
+
+    ASSERT_EQ(render({ "--wav", wav.toStdString(), "fm", "type:txtPeakDeviation=7.215k", "click:cmdDisplay" }), 0)
+        << err.str();
+    EXPECT_TRUE(QFile::exists(wav));
+}
+
 TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
 {
     const QString file = folder.filePath("out.png");
@@ -133,6 +153,8 @@ TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
         { { "--lines-csv", "x.csv", "opening" }, "has no spectrum" },
         { { "--lines-csv", "x.csv", "fm" }, "after an accepted Update" },
         { { "--trace-csv", "x.csv", "fm", "click:cmdDisplay" }, "has no trace" },
+        { { "--wav", "x.csv", "fm" }, "has nothing to hear" },
+        { { "--wav", "x.csv", "opening" }, "has nothing to hear" },
     };
     for (const auto& [call, complaint] : calls) {
         std::vector<std::string> arguments { "--png", file.toStdString(), "--ops", "-" };
@@ -164,7 +186,7 @@ TEST(RenderToolProcessTest, AnswersOnItsOutputsAndStaysQuietWhenAllIsWell)
         { TAVINEL_RENDER_PATH, { "--ops", "-", "fm", "click:cmdNothing" }, 2, {}, { "(it has cmdDisplay, cmdExit)" } },
         { TAVINEL_RENDER_PATH, { "--version" }, 0, { "tavinel-render 2.01\n" }, {} },
         { TAVINEL_RENDER_PATH, { "--help" }, 0,
-          { "usage:", "--png", "--svg", "--ops", "--lines-csv", "--trace-csv", "--zoom", "--screen", "--help", "--version",
+          { "usage:", "--png", "--svg", "--ops", "--lines-csv", "--trace-csv", "--wav", "--zoom", "--screen", "--help", "--version",
             "click:NAME", "type:NAME=TEXT", "key:NAME=KEY", "Exit status" }, {} },
         { TAVINEL_PROGRAM_PATH, { "--version" }, 0, { "tavinel 2.01\n" }, {} },
         { TAVINEL_PROGRAM_PATH, { "--help" }, 0, { "usage: tavinel [--help | --version]" }, {} },

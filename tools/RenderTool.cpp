@@ -3,6 +3,7 @@
 
 #include "app/frmOpening.h"
 #include "core/RecordingSurface.h"
+#include "core/WavFile.h"
 #include "surface/PlotActions.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
@@ -45,6 +46,8 @@ constexpr const char* Help
       "                      line, in logical units (- for standard output)\n"
       "  --lines-csv FILE    the spectrum's lines: offset_hz,amplitude,level_db\n"
       "  --trace-csv FILE    the traces' points: plot,time_ms,value\n"
+      "  --wav FILE          two seconds of the window's sound as WAV (48 kHz, mono,\n"
+      "                      16-bit), as Save sound… writes them\n"
       "Options:\n"
       "  --zoom F            the PNG's scale (default 1, at most 16)\n"
       "  --screen WxH        the screen size in twips the windows lay themselves out for\n"
@@ -69,12 +72,13 @@ struct Options {
     std::optional<std::string> svg;
     std::optional<std::string> linesCsv;
     std::optional<std::string> traceCsv;
+    std::optional<std::string> wav;
     std::string window;
     std::vector<std::string> steps;
     bool help = false;
     bool version = false;
 
-    bool asksForOutput() const { return png || ops || svg || linesCsv || traceCsv; }
+    bool asksForOutput() const { return png || ops || svg || linesCsv || traceCsv || wav; }
 };
 
 double positiveNumber(const std::string& text, const std::string& what)
@@ -123,6 +127,8 @@ Options parse(const std::vector<std::string>& arguments)
             options.linesCsv = value(argument);
         } else if (argument == "--trace-csv") {
             options.traceCsv = value(argument);
+        } else if (argument == "--wav") {
+            options.wav = value(argument);
         } else if (argument == "--help") {
             options.help = true;
             return options;
@@ -138,7 +144,7 @@ Options parse(const std::vector<std::string>& arguments)
     if (i >= arguments.size())
         throw UsageError("no window given");
     if (!options.asksForOutput())
-        throw UsageError("no output asked for (--png, --svg, --ops, --lines-csv or --trace-csv)");
+        throw UsageError("no output asked for (--png, --svg, --ops, --lines-csv, --trace-csv or --wav)");
     options.window = arguments[i++];
     options.steps.assign(arguments.begin() + std::ptrdiff_t(i), arguments.end());
     return options;
@@ -338,6 +344,13 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
             if (traces.empty())
                 throw UsageError("window " + lastForm->objectName().toStdString() + " has no trace to write");
             files.emplace_back(*options.traceCsv, QByteArray::fromStdString(traceTable(traces, ',')));
+        }
+        if (options.wav) {
+            const PeriodicSound sound = plots ? plots->sound() : PeriodicSound {};
+            if (sound.isEmpty())
+                throw UsageError("window " + lastForm->objectName().toStdString()
+                                 + " has nothing to hear (the FM window has a sound after an accepted Update)");
+            files.emplace_back(*options.wav, QByteArray::fromStdString(savedSoundFile(sound)));
         }
     } catch (const UsageError& error) {
         err << "tavinel-render: " << error.what() << '\n';
