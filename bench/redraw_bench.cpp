@@ -6,7 +6,10 @@
 // one QPainter call per operation; the summary at the end gives the medians and their ratio.
 
 #include "tests/RedrawScenes.h"
+#include "am/AmPlots.h"
 #include "app/frmOpening.h"
+#include "core/WavFile.h"
+#include "fm/FmSpectrumPlot.h"
 #include "ssb/SsbSineTables.h"
 #include "surface/Application.h"
 #include "surface/CanvasSurface.h"
@@ -64,6 +67,15 @@ void canvasRedraw(benchmark::State& state, const RedrawScene& scene, bool firstA
         scene.draw(canvas);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
+}
+
+// Two seconds of a window's sound, as Save sound… writes them: the period computed from
+// the settings, looped and written as a WAV file.
+void soundTwoSeconds(benchmark::State& state, const RedrawScene& scene, PeriodicSound (*sound)())
+{
+    chooseScene(scene);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(savedSoundFile(sound()));
 }
 
 void painterRedraw(benchmark::State& state, const RedrawScene& scene)
@@ -126,6 +138,13 @@ int main(int argc, char* argv[])
         benchmark::RegisterBenchmark(("painter/" + scene.name).c_str(), painterRedraw, scene)
             ->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true)->Iterations(3);
     }
+    const std::pair<std::string, PeriodicSound (*)()> sounds[]
+        = { { "AM", amSound }, { "SSB", ssbSound }, { "FM", fmSound } };
+    for (const RedrawScene& scene : all)
+        for (const auto& [window, sound] : sounds)
+            if (scene.name.starts_with(window + " "))
+                benchmark::RegisterBenchmark(("sound/" + scene.name).c_str(), soundTwoSeconds, scene, sound)
+                    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
     // Both ways are timed in interleaved repetitions, so a busy spell on a shared machine
     // slows both alike instead of skewing their ratio.
     std::vector<char*> arguments(argv, argv + argc);
@@ -149,6 +168,9 @@ int main(int argc, char* argv[])
     for (const RedrawScene& scene : all)
         if (const double first = reporter.medians["first/" + scene.name]; first > 0)
             std::printf("%s, first redraw at a new modulating frequency: %.2f ms\n", scene.name.c_str(), first);
+    for (const RedrawScene& scene : all)
+        if (const double sound = reporter.medians["sound/" + scene.name]; sound > 0)
+            std::printf("%s, two seconds of its sound: %.3f ms\n", scene.name.c_str(), sound);
     std::printf("\nstart-up: toolkit %.0f ms, menu window loaded and painted %.0f ms, total %.0f ms\n",
                 toolkitMs, menuMs, toolkitMs + menuMs);
     benchmark::Shutdown();
