@@ -106,9 +106,10 @@ void SoundActions::offer()
 
 bool SoundActions::eventFilter(QObject* watched, QEvent* event)
 {
-    // A window that closes falls silent at once.
-    if (watched == &form_ && event->type() == QEvent::Hide && !form_.isVisible() && player_->isPlaying()) {
-        player_->stop();
+    // A window that closes falls silent at once, and lets the output go while it is
+    // still whole.
+    if (watched == &form_ && event->type() == QEvent::Hide && !form_.isVisible()) {
+        player_->halt();
         offer();
     }
     return QObject::eventFilter(watched, event);

@@ -50,8 +50,7 @@ SoundPlayer::SoundPlayer(QObject* parent)
 
 SoundPlayer::~SoundPlayer()
 {
-    if (sink_)
-        sink_->stop();
+    halt();
 }
 
 bool SoundPlayer::outputAvailable()
@@ -103,12 +102,22 @@ void SoundPlayer::stop()
     releaseTimer_.start();
 }
 
+void SoundPlayer::halt()
+{
+    releaseTimer_.stop();
+    if (playing_) {
+        playing_ = false;
+        stream_->setSound({});
+    }
+    release();
+}
+
 void SoundPlayer::release()
 {
     if (sink_) {
         sink_->disconnect(this);
         sink_->stop();
-        sink_->deleteLater();
+        delete sink_;
         sink_ = nullptr;
     }
     stream_->close();

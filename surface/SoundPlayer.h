@@ -30,6 +30,9 @@ public:
     bool play(const PeriodicSound& sound, QString& reason);
     // Fades out, then lets the output go.
     void stop();
+    // Stops at once and lets the output go, as a window that closes must: the output's
+    // destructor runs the event loop, which a window half taken down cannot bear.
+    void halt();
     bool isPlaying() const { return playing_; }
 
 signals:

@@ -10,6 +10,8 @@
 #include "surface/SoundStream.h"
 
 #include <QAction>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -40,6 +42,14 @@ protected:
     QTemporaryDir folder;
     QString savePath, suggested;
 };
+
+// Lets the output pull samples for a while, as the event loop does.
+void listen(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 QByteArray fileBytes(const QString& path)
 {
@@ -122,8 +132,10 @@ TEST_F(SoundActionsTest, PlaysFollowsTheSettingsAndStopsWithTheWindow)
     sound().playAction()->trigger();
     EXPECT_TRUE(sound().isPlaying());
     EXPECT_EQ(sound().playAction()->text(), "Stop sound");
+    listen(100);
     ASSERT_NO_FATAL_FAILURE(click(*window, "Option1"));
     EXPECT_TRUE(sound().isPlaying());
+    listen(100);
     sound().playAction()->trigger();
     EXPECT_FALSE(sound().isPlaying());
     EXPECT_EQ(sound().playAction()->text(), "Play sound");
@@ -132,6 +144,15 @@ TEST_F(SoundActionsTest, PlaysFollowsTheSettingsAndStopsWithTheWindow)
     EXPECT_TRUE(playing->isPlaying());
     ASSERT_NO_FATAL_FAILURE(click(*window, "cmdExit"));
     EXPECT_FALSE(playing->isPlaying());
+    closeAll();
+
+    // Closed while the sound fades out after Stop.
+    ASSERT_NO_FATAL_FAILURE(open("cmdAMenter"));
+    sound().playAction()->trigger();
+    listen(50);
+    sound().playAction()->trigger();
+    ASSERT_NO_FATAL_FAILURE(click(*window, "cmdExit"));
+    closeAll();
     EXPECT_TRUE(messages.empty());
 }
 
