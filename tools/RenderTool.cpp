@@ -17,10 +17,10 @@
 #include <QPixmap>
 #include <QPointer>
 
-#include <fstream>
 #include <map>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -39,11 +39,11 @@ constexpr const char* Help
       "    key:NAME=KEY      give a control the focus and press a key, by its Qt name:\n"
       "                      Return, Enter, Space, Tab, Escape, Up, Down, F11, ...\n"
       "\n"
-      "Outputs (at least one):\n"
+      "Outputs (at least one; FILE - is standard output, for one output at most):\n"
       "  --png FILE          the window as PNG, 15 twips a pixel times the zoom\n"
       "  --svg FILE          the window as an SVG drawing\n"
       "  --ops FILE          every drawing operation since the window was created, one a\n"
-      "                      line, in logical units (- for standard output)\n"
+      "                      line, in logical units\n"
       "  --lines-csv FILE    the spectrum's lines: offset_hz,amplitude,level_db\n"
       "  --trace-csv FILE    the traces' points: plot,time_ms,value\n"
       "  --wav FILE          two seconds of the window's sound as WAV (48 kHz, mono,\n"
@@ -79,6 +79,13 @@ struct Options {
     bool version = false;
 
     bool asksForOutput() const { return png || ops || svg || linesCsv || traceCsv || wav; }
+    int toStandardOutput() const
+    {
+        int count = 0;
+        for (const auto* file : { &png, &ops, &svg, &linesCsv, &traceCsv, &wav })
+            count += *file == "-";
+        return count;
+    }
 };
 
 double positiveNumber(const std::string& text, const std::string& what)
@@ -145,6 +152,8 @@ Options parse(const std::vector<std::string>& arguments)
         throw UsageError("no window given");
     if (!options.asksForOutput())
         throw UsageError("no output asked for (--png, --svg, --ops, --lines-csv, --trace-csv or --wav)");
+    if (options.toStandardOutput() > 1)
+        throw UsageError("only one output can go to standard output (-)");
     options.window = arguments[i++];
     options.steps.assign(arguments.begin() + std::ptrdiff_t(i), arguments.end());
     return options;
@@ -252,16 +261,19 @@ void applyStep(QPointer<Form>& form, const std::string& step)
     }
 }
 
+// The operations go to standard output as they are written out, without a copy of them
+// all; a file gets them whole or not at all.
 bool writeOps(const Form& form, const std::string& file, std::ostream& out, std::ostream& err)
 {
     if (file == "-") {
         form.opLog()->write(out);
-        return true;
+        return bool(out);
     }
-    std::ofstream stream(file);
-    form.opLog()->write(stream);
-    if (!stream) {
-        err << "tavinel-render: cannot write " << file << '\n';
+    std::ostringstream listing;
+    form.opLog()->write(listing);
+    QString reason;
+    if (!PlotActions::writeWhole(QString::fromStdString(file), QByteArray::fromStdString(listing.str()), reason)) {
+        err << "tavinel-render: cannot write " << file << ": " << reason.toStdString() << '\n';
         return false;
     }
     return true;
@@ -359,6 +371,13 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
 
     int status = 0;
     for (const auto& [file, bytes] : files) {
+        if (file == "-") {
+            if (!out.write(bytes.constData(), bytes.size()).flush()) {
+                err << "tavinel-render: cannot write to standard output\n";
+                status = 1;
+            }
+            continue;
+        }
         QString reason;
         if (!PlotActions::writeWhole(QString::fromStdString(file), bytes, reason)) {
             err << "tavinel-render: cannot write " << file << ": " << reason.toStdString() << '\n';
