@@ -39,6 +39,21 @@ SineTable ssbSineTable(double kHz)
     return tables.emplace(key, computeSineTable(kHz)).first->second;
 }
 
+bool computeMissingSsbSineTable()
+{
+    for (double kHz : { 500.0, 501.0, 499.0, 502.0, 498.0, 503.0, 497.0 })
+        if (!tables.contains({ kHz, modMain::Pi })) {
+            ssbSineTable(kHz);
+            return true;
+        }
+    return false;
+}
+
+std::size_t keptSsbSineTables()
+{
+    return tables.size();
+}
+
 void forgetSsbSineTables()
 {
     tables.clear();

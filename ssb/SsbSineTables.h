@@ -15,5 +15,11 @@ using SineTable = std::shared_ptr<const std::vector<double>>;
 // table stays valid for as long as the caller holds it, even if the collection is renewed.
 SineTable ssbSineTable(double kHz);
 
+// Computes one table the window may yet need (the carrier and both sidebands at each
+// modulating frequency it offers) and is not kept; false when every one is kept already.
+bool computeMissingSsbSineTable();
+// How many tables are kept.
+std::size_t keptSsbSineTables();
+
 // Drops every kept table (for measuring a first redraw).
 void forgetSsbSineTables();

@@ -3,6 +3,7 @@
 
 #include "core/modMain.h"
 #include "ssb/SsbPlots.h"
+#include "ssb/SsbSineTables.h"
 #include "surface/PlotActions.h"
 #include "surface/Program.h"
 #include "surface/SoundActions.h"
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 using namespace modMain;
 
@@ -134,6 +136,16 @@ void frmSSBplot::onLoad()
 
     redraw();
     cmdExit->setFocus();
+    QTimer::singleShot(0, this, &frmSSBplot::prepareSineTables);
+}
+
+// The sines of the other modulating frequencies are computed while the window stands
+// idle, one table at a time, so that choosing a frequency later redraws as quickly as
+// choosing a level.
+void frmSSBplot::prepareSineTables()
+{
+    if (computeMissingSsbSineTable())
+        QTimer::singleShot(0, this, &frmSSBplot::prepareSineTables);
 }
 
 void frmSSBplot::drawContents(Surface& surface)

@@ -41,6 +41,7 @@ private:
 
     void enableSuppressionOptions(bool enabled);
     void redraw();
+    void prepareSineTables();
 
     QGroupBox* fraAudioFrequency;
     QRadioButton* optAudio1000;

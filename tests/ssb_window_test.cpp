@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramTest.h"
 
+#include "ssb/SsbSineTables.h"
+
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRadioButton>
 
@@ -67,6 +70,24 @@ TEST_F(SsbWindowTest, ChoicesStoreTheirSettingThenRedrawEnvelopeSpectrumAndScale
 }
 
 // Which of Option9 to Option16 are enabled after a series of choices.
+// Once the window has stood idle, the sines of every frequency it offers are kept, so a
+// new modulating frequency redraws without computing any.
+TEST_F(SsbWindowTest, IdleWindowPreparesTheSinesOfEveryFrequency)
+{
+    forgetSsbSineTables();
+    ASSERT_NO_FATAL_FAILURE(openSsb());
+    EXPECT_LE(keptSsbSineTables(), 3u); // the first redraw's own
+    QElapsedTimer idle;
+    idle.start();
+    while (keptSsbSineTables() < 7 && idle.elapsed() < 5000)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(keptSsbSineTables(), 7u);
+    EXPECT_FALSE(computeMissingSsbSineTable());
+    for (const char* name : { "optAudio3000", "optAudio2000", "optLower" })
+        ASSERT_NO_FATAL_FAILURE(click(*window, name));
+    EXPECT_EQ(keptSsbSineTables(), 7u);
+}
+
 TEST_F(SsbWindowTest, OnlyDoubleSidebandEnablesTheUnwantedSidebandButtons)
 {
     const std::pair<std::vector<const char*>, bool> cases[] = {
