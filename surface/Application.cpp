@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <exception>
+#include <iostream>
 
 namespace {
 
@@ -26,6 +27,21 @@ QIcon programIcon()
     for (const int size : { 16, 24, 32, 48, 64, 128, 256 })
         icon.addPixmap(drawing.pixmap(size));
     return icon;
+}
+
+QtMessageHandler earlierMessages = nullptr;
+
+// Without a sound server the toolkit's sound system says so on stderr each time a window
+// looks for an audio output. The window says it in its own words, in Play sound's
+// tooltip, so the notice is left out.
+void withoutSoundServerNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith("PulseAudioService:"))
+        return;
+    if (earlierMessages)
+        earlierMessages(type, context, message);
+    else
+        std::cerr << qFormatLogMessage(type, context, message).toStdString() << std::endl;
 }
 
 }
@@ -54,6 +70,7 @@ Application::Application(int& argc, char** argv)
     setDesktopFileName("org.tavinel.Tavinel");
     setWindowIcon(programIcon());
     Presentation::useProgramStyle();
+    earlierMessages = qInstallMessageHandler(withoutSoundServerNotices);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -11,11 +11,10 @@ namespace {
 QtMessageHandler toolkitMessages = nullptr;
 
 // The offscreen platform says on stderr what it cannot do (raise a window, grab the
-// keyboard), and the sound system that it finds no sound server; none of it matters to a
-// picture or a sound file, and a good run prints nothing.
+// keyboard); none of it matters to a picture or a sound file, and a good run prints nothing.
 void quietPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (message.startsWith("This plugin does not support") || message.startsWith("PulseAudioService:"))
+    if (message.startsWith("This plugin does not support"))
         return;
     if (toolkitMessages)
         toolkitMessages(type, context, message);
