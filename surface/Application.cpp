@@ -34,10 +34,13 @@ QtMessageHandler earlierMessages = nullptr;
 // Without a sound server the toolkit's sound system says so on stderr each time a window
 // looks for an audio output. The window says it in its own words, in Play sound's
 // tooltip, so the notice is left out.
-void withoutSoundServerNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
+QStringList noticesLeftOut { "PulseAudioService:" };
+
+void withoutNoticesLeftOut(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (message.startsWith("PulseAudioService:"))
-        return;
+    for (const QString& start : std::as_const(noticesLeftOut))
+        if (message.startsWith(start))
+            return;
     if (earlierMessages)
         earlierMessages(type, context, message);
     else
@@ -61,6 +64,11 @@ void Application::provideRuntimeFolder()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 }
 
+void Application::leaveOutNotices(const QString& start)
+{
+    noticesLeftOut.append(start);
+}
+
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
@@ -70,7 +78,7 @@ Application::Application(int& argc, char** argv)
     setDesktopFileName("org.tavinel.Tavinel");
     setWindowIcon(programIcon());
     Presentation::useProgramStyle();
-    earlierMessages = qInstallMessageHandler(withoutSoundServerNotices);
+    earlierMessages = qInstallMessageHandler(withoutNoticesLeftOut);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

@@ -14,6 +14,9 @@ public:
     // say on stderr that it made one up.
     static void provideRuntimeFolder();
 
+    // Leaves out of stderr the toolkit's notices that begin with `start`.
+    static void leaveOutNotices(const QString& start);
+
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

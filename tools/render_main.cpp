@@ -6,30 +6,14 @@
 
 #include <iostream>
 
-namespace {
-
-QtMessageHandler toolkitMessages = nullptr;
-
-// The offscreen platform says on stderr what it cannot do (raise a window, grab the
-// keyboard); none of it matters to a picture or a sound file, and a good run prints nothing.
-void quietPlatformNotices(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith("This plugin does not support"))
-        return;
-    if (toolkitMessages)
-        toolkitMessages(type, context, message);
-    else
-        std::cerr << qFormatLogMessage(type, context, message).toStdString() << std::endl;
-}
-
-}
-
 int main(int argc, char* argv[])
 {
     // The render tool never shows a window: it draws on the offscreen platform.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     Application::provideRuntimeFolder();
-    toolkitMessages = qInstallMessageHandler(quietPlatformNotices);
+    // The offscreen platform says on stderr what it cannot do (raise a window, grab the
+    // keyboard); none of it matters to a picture or a sound file, and a good run prints nothing.
+    Application::leaveOutNotices("This plugin does not support");
     int toolkitArgc = 1;
     char* toolkitArgv[] = { argv[0], nullptr };
     Application application(toolkitArgc, toolkitArgv);
