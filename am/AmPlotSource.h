@@ -10,6 +10,7 @@ public:
     std::vector<SpectrumLine> spectrumLines() override;
     std::vector<Trace> traces() override;
     PeriodicSound sound() override;
+    bool hasSound() const override { return true; }
     std::string stateName() const override;
     QString helpText() const override;
 };

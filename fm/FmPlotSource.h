@@ -19,6 +19,7 @@ public:
     std::vector<SpectrumLine> spectrumLines() override;
     std::vector<Trace> traces() override;
     PeriodicSound sound() override;
+    bool hasSound() const override { return plotted_.has_value(); }
     std::string stateName() const override;
     QString helpText() const override;
     double besselIndex() const override;

@@ -4,7 +4,6 @@
 #include "core/RecordingSurface.h"
 #include "core/modMain.h"
 
-#include <cmath>
 
 using namespace modMain;
 
@@ -22,7 +21,7 @@ std::vector<SpectrumLine> ssbSpectrumLines()
             levelDb = CarrierLevel;
         else if (offsetKHz < 0 && SsbMode == 2)
             levelDb = -6.0 + SidebandLevel;
-        lines.push_back({ .offsetHz = offsetKHz * 1000.0, .amplitude = std::pow(10.0, levelDb / 20.0) });
+        lines.push_back({ .offsetHz = offsetKHz * 1000.0, .amplitude = levelGain(levelDb) });
     }
     return lines;
 }

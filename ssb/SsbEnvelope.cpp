@@ -9,14 +9,9 @@
 
 using namespace modMain;
 
-namespace {
-
-// A level in dB as an amplitude factor.
-double gain(double levelDb)
+double levelGain(double levelDb)
 {
     return std::pow(10.0, levelDb / 20.0);
-}
-
 }
 
 void DrawSsbEnvelope(Surface& surface)
@@ -31,9 +26,9 @@ void DrawSsbEnvelope(Surface& surface)
                     PanelColour);
 
     // The level gains stay the same for the whole trace.
-    const double sidebandGain = gain(SidebandLevel);
-    const double carrierGain = gain(CarrierLevel);
-    const double singleSidebandCarrierGain = gain(CarrierLevel + 6.0);
+    const double sidebandGain = levelGain(SidebandLevel);
+    const double carrierGain = levelGain(CarrierLevel);
+    const double singleSidebandCarrierGain = levelGain(CarrierLevel + 6.0);
 
     // The sines of the three components at each sample, sin(2 t pi f) for f in kHz and t
     // in ms, kept from earlier redraws at the same modulating frequency.

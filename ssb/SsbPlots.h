@@ -22,6 +22,9 @@ void DrawSsbEnvelope(Surface& surface);
 // side of the carrier; ends by drawing the dB scale. Left-hand panel, x 300 to 5500.
 void DrawSsbSpectrum(Surface& surface);
 
+// A level in dB as an amplitude factor.
+double levelGain(double levelDb);
+
 // The dB labels in a white strip right of the spectrum panel; relies on the panel
 // registers as DrawSsbSpectrum leaves them.
 void DrawSsbLevelScale(Surface& surface);

@@ -14,11 +14,6 @@ namespace {
 // the full carrier, from twice the carrier down to nothing) comes to 0.8 of full scale.
 constexpr double SsbLoudness = 0.8;
 
-double gain(double levelDb)
-{
-    return std::pow(10.0, levelDb / 20.0);
-}
-
 }
 
 PeriodicSound ssbSound()
@@ -31,9 +26,9 @@ PeriodicSound ssbSound()
     const long length = std::lround(PeriodicSound::SampleRate / 1000.0 / double(AudioKHz));
     if (!(length > 0))
         return {};
-    const double sidebandGain = gain(SidebandLevel);
-    const double carrierGain = gain(CarrierLevel);
-    const double singleSidebandCarrierGain = gain(CarrierLevel + 6.0);
+    const double sidebandGain = levelGain(SidebandLevel);
+    const double carrierGain = levelGain(CarrierLevel);
+    const double singleSidebandCarrierGain = levelGain(CarrierLevel + 6.0);
     std::vector<double> outline(std::size_t(length), 0.0);
     for (std::size_t i = 0; i < outline.size(); ++i) {
         const double turn = 2.0 * double(Pi) * double(AudioKHz) * double(i) / (PeriodicSound::SampleRate / 1000.0);

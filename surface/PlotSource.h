@@ -40,6 +40,7 @@ public:
     virtual double besselIndex() const { return std::numeric_limits<double>::quiet_NaN(); }
     virtual QString plotNote() { return {}; }
     // What the plots sound like, for the settings as they stand; empty when there is
-    // nothing to hear (no plot yet).
+    // nothing to hear (no plot yet). hasSound() tells which without computing it.
     virtual PeriodicSound sound() { return {}; }
+    virtual bool hasSound() const { return false; }
 };

@@ -91,7 +91,7 @@ void SoundActions::saveSound()
 void SoundActions::offer()
 {
     const bool playing = player_->isPlaying();
-    const bool hasSound = playing || !actions_.source().sound().isEmpty();
+    const bool hasSound = playing || actions_.source().hasSound();
     const bool hasOutput = playing || hasOutput_;
     play_->setText(playing ? tr("Stop sound") : tr("Play sound"));
     play_->setEnabled(hasSound && hasOutput);
