@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -126,4 +127,33 @@ TEST(SoundLoopTest, FadesInFollowsANewSoundWithoutAClickAndFadesOut)
     // A 3 kHz tone at 0.6 steps by at most 0.6 * sin(2 pi 3/48) = 0.23 of full scale a
     // sample; a click would step by up to 1.2.
     EXPECT_LT(largestStep(heard), 0.25 * 32767);
+}
+
+TEST(SoundLoopTest, AFadeTakesTenMillisecondsAndIsHalfWayAtFive)
+{
+    // Steady levels, so each sample says the gains: 480 samples (10 ms) after a change,
+    // counted from the first sample after it, the new sound has taken over. Half way, 240
+    // samples (5 ms) in, the old and the new sound both sound at half their level.
+    auto expectFade = [](const std::vector<std::int16_t>& heard, float from, float to) {
+        for (std::size_t i = 0; i < heard.size(); ++i) {
+            const double gain = std::min(double(i + 1) / 480.0, 1.0); // the new sound's
+            ASSERT_NEAR(heard[i], ((1 - gain) * from + gain * to) * 32767, 1.0) << "sample " << i;
+        }
+        EXPECT_EQ(heard[239], PeriodicSound::toPcm(0.5f * (from + to)));
+        if (from != to) {
+            EXPECT_NE(heard[478], heard[479]); // not over before 10 ms
+        }
+        EXPECT_EQ(heard[479], PeriodicSound::toPcm(to));
+    };
+    const struct {
+        float from, to;
+    } cases[] = { { 0.8f, 0 }, { 0, 0.8f }, { 0.6f, -0.6f }, { -0.5f, 1 } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " to " << c.to);
+        SoundLoop loop;
+        loop.setSound(PeriodicSound(std::vector<float> { c.from }));
+        expectFade(pull(loop, 1000), 0, c.from); // in from silence
+        loop.setSound(PeriodicSound(std::vector<float> { c.to }));
+        expectFade(pull(loop, 1000), c.from, c.to);
+    }
 }
