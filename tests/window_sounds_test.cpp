@@ -7,7 +7,9 @@
 #include "fm/FmState.h"
 #include "ssb/SsbPlots.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 using namespace modMain;
 
@@ -119,6 +121,51 @@ TEST(SsbSoundTest, OneLoudnessAndNoClippingInEverySetting)
               576);
     EXPECT_LE(loudest, 0.85f);
     EXPECT_GE(loudest, 0.7f);
+}
+
+TEST(SsbSoundTest, TheOutlineSoundsAtItsLoudness)
+{
+    // The sound is the waveform's outline, in units of the full carrier, less its mean,
+    // times 0.8. A tone's period holds N = 48 / kHz samples, the outline's crest at t = 0
+    // and its trough at t = pi among them. Both full sidebands with the full carrier give
+    // 1 + cos t; without the lower one, |2 + e^jt| / 2. One sideband with the carrier 6 dB
+    // below full is |1 + e^jt| / 2 = |cos t/2|, whose mean over the samples is
+    // cot(pi / 2N) / N; both sidebands without carrier give |cos t|, mean 2 cot(pi / N) / N.
+    // A mean below 0: none worked out, only the swing is checked.
+    const double pi = std::numbers::pi, singleCarrier = std::pow(10.0, 6.0 / 20);
+    const struct {
+        const char* what;
+        std::int16_t mode;
+        float carrier, unwanted, audio;
+        double high, low, mean, meanSquare;
+    } cases[] = {
+        { "double sideband, full carrier", 2, 0, 0, 1, 2, 0, 1, 1.5 },
+        { "the same at 3 kHz", 2, 0, 0, 3, 2, 0, 1, 1.5 },
+        { "lower sideband off, full carrier", 2, 0, -120, 2, 1.5, 0.5, -1, 0 },
+        { "double sideband without carrier", 2, -120, 0, 2, 1, 0, 2 / std::tan(pi / 24) / 24, 0.5 },
+        { "upper sideband, carrier at -6 dB", 1, -6, 0, 1, 1, 0, 1 / std::tan(pi / 96) / 48, 0.5 },
+        { "lower sideband, carrier at -6 dB at 3 kHz", -1, -6, 0, 3, 1, 0, 1 / std::tan(pi / 32) / 16, 0.5 },
+        { "upper sideband, full carrier", 1, 0, 0, 1, (1 + singleCarrier) / 2, (singleCarrier - 1) / 2, -1, 0 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        startUpState();
+        SsbMode = c.mode;
+        CarrierLevel = c.carrier;
+        SidebandLevel = c.unwanted;
+        AudioKHz = c.audio;
+        const PeriodicSound sound = ssbSound();
+        const std::vector<float>& samples = sound.period();
+        const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
+        EXPECT_NEAR(*high - *low, 0.8 * (c.high - c.low), 1e-6);
+        if (c.mean < 0)
+            continue;
+        double square = 0;
+        for (float sample : samples)
+            square += double(sample) * sample / double(samples.size());
+        EXPECT_NEAR(sound.peak(), 0.8 * std::max(c.high - c.mean, c.mean - c.low), 1e-6);
+        EXPECT_NEAR(std::sqrt(square), 0.8 * std::sqrt(c.meanSquare - c.mean * c.mean), 1e-6);
+    }
 }
 
 class FmSoundTest : public testing::Test {
