@@ -8,15 +8,6 @@
 
 using namespace modMain;
 
-std::vector<PlotSource::Panel> AmPlotSource::plotPanels() const
-{
-    // The dark boxes of the three plots; the spectrum has 300 units per kHz about its
-    // carrier at x 5700, the traces span a millisecond from x 400 and x 8100.
-    return { { Panel::Kind::Trace, QRectF(QPointF(300, 500), QPointF(3700, 5500)), 400, 3200, "envelope" },
-             { Panel::Kind::Spectrum, QRectF(QPointF(4100, 500), QPointF(7300, 5500)), 5700, 0.3, {} },
-             { Panel::Kind::Trace, QRectF(QPointF(8000, 500), QPointF(11600, 5500)), 8100, 3400, "demodulator" } };
-}
-
 std::vector<SpectrumLine> AmPlotSource::spectrumLines()
 {
     return amSpectrumLines();
@@ -43,7 +34,7 @@ std::string AmPlotSource::stateName() const
     return name;
 }
 
-QString AmPlotSource::helpText() const
+std::string AmPlotSource::helpText() const
 {
     return "<p><b>Amplitude modulation.</b> A carrier whose amplitude follows an audio tone.</p>"
            "<p><b>Transmitted signal envelope</b> (left): one millisecond of the signal sent. The "

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/frmOpening.h"
+#include "app/Windows.h"
 #include "surface/Application.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
@@ -38,8 +38,8 @@ int main(int argc, char* argv[])
     Application application(toolkitArgc, toolkitArgv);
     Presentation::fitToPrimaryScreen();
 
-    auto* opening = new frmOpening;
-    Program::runHandler(*opening, [opening] { opening->showWindow(); });
+    Program::setWindowFactory(createWindow);
+    Program::open("frmOpening");
     if (Program::ended())
         return 1;
     return application.exec();

@@ -7,7 +7,7 @@
 
 #include "tests/RedrawScenes.h"
 #include "am/AmPlots.h"
-#include "app/frmOpening.h"
+#include "app/DesktopSession.h"
 #include "core/WavFile.h"
 #include "fm/FmSpectrumPlot.h"
 #include "ssb/SsbSineTables.h"
@@ -105,11 +105,10 @@ double startUpMilliseconds()
 {
     QElapsedTimer timer;
     timer.start();
-    auto* opening = new frmOpening;
-    opening->showWindow();
-    opening->repaint();
+    DesktopSession session({ .recording = false });
+    Form& opening = session.start();
+    opening.repaint();
     const double elapsed = double(timer.nsecsElapsed()) / 1e6;
-    opening->release();
     return elapsed;
 }
 

@@ -49,8 +49,9 @@ std::string hexColour(Colour colour)
     return buffer;
 }
 
-// Quotes a text, writing line breaks as \n and escaping quotes and backslashes.
-std::string quoted(const std::string& text)
+}
+
+std::string OpLog::quoted(const std::string& text)
 {
     std::string out = "\"";
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -66,6 +67,8 @@ std::string quoted(const std::string& text)
     }
     return out + "\"";
 }
+
+namespace {
 
 std::string corners(const DrawOp& op)
 {

@@ -32,6 +32,8 @@ public:
     //   line X1 Y1 X2 Y2 RRGGBB WIDTH | text X Y bold|regular POINTS "TEXT" | message "TEXT"
     void write(std::ostream& out, std::size_t first = 0) const;
     static std::string format(const DrawOp& op);
+    // A text in double quotes, line breaks written as \n, quotes and backslashes escaped.
+    static std::string quoted(const std::string& text);
 
     // Records what the hooks of a surface receive.
     void scale(const Surface& surface);

@@ -27,11 +27,11 @@ bool FmPlotSource::restorePlottedValues() const
     return true;
 }
 
-std::vector<PlotSource::Panel> FmPlotSource::plotPanels() const
+std::vector<PlotPanel> FmPlotSource::plotPanels() const
 {
     // The panel's 5000 units span the plot width about the carrier at x 8500.
     const double unitsPerHz = plotted_ ? 5000.0 / double(plotted_->plotWidth) : 1.0;
-    return { { Panel::Kind::Spectrum, QRectF(QPointF(6000, 1000), QPointF(11000, 7000)), 8500, unitsPerHz, {} } };
+    return { { PlotPanel::Kind::Spectrum, Area, 8500, unitsPerHz, {}, {}, 0 } };
 }
 
 std::vector<SpectrumLine> FmPlotSource::spectrumLines()
@@ -66,7 +66,7 @@ double FmPlotSource::besselIndex() const
     return plotted_ ? double(plotted_->modIndex) : PlotSource::besselIndex();
 }
 
-QString FmPlotSource::plotNote()
+std::string FmPlotSource::plotNote()
 {
     if (!plotted_)
         return {};
@@ -74,12 +74,11 @@ QString FmPlotSource::plotNote()
     // modulating frequency.
     const double bandwidth
         = 2.0 * (std::fabs(double(plotted_->peakDeviation)) + std::fabs(double(plotted_->modulatingFrequency)));
-    return QString::fromUtf8("Modulation index %1 \u00B7 bandwidth by Carson's rule %2 kHz")
-        .arg(QString::fromStdString(fixedReadout(plotted_->modIndex, 3)),
-             QString::fromStdString(formatDataNumber(bandwidth / 1000.0)));
+    return "Modulation index " + fixedReadout(plotted_->modIndex, 3) + " \u00B7 bandwidth by Carson's rule "
+        + formatDataNumber(bandwidth / 1000.0) + " kHz";
 }
 
-QString FmPlotSource::helpText() const
+std::string FmPlotSource::helpText() const
 {
     return "<p><b>Frequency modulation.</b> A carrier whose frequency swings with an audio tone.</p>"
            "<p><b>The plot</b> shows the line spectrum: the carrier at Fc and a pair of lines at each "

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface/PlotSource.h"
+#include "core/PlotSource.h"
 
 #include <optional>
 
@@ -9,21 +9,24 @@
 // on the screen), its lines, name and help. There is no plot before the first Update.
 class FmPlotSource : public PlotSource {
 public:
+    // The dark box of the spectrum, its carrier at x 8500.
+    static inline const LogicalRect Area { 6000, 1000, 11000, 7000 };
+
     // Keeps the values an accepted Update has just stored.
     void keepPlottedValues();
     // Stores the kept values back where the plot routines read them (a rejected Update
     // since may have stored others); false before the first accepted Update.
     bool restorePlottedValues() const;
 
-    std::vector<Panel> plotPanels() const override;
+    std::vector<PlotPanel> plotPanels() const override;
+    bool hasPlot() const override { return plotted_.has_value(); }
     std::vector<SpectrumLine> spectrumLines() override;
     std::vector<Trace> traces() override;
     PeriodicSound sound() override;
-    bool hasSound() const override { return plotted_.has_value(); }
     std::string stateName() const override;
-    QString helpText() const override;
+    std::string helpText() const override;
     double besselIndex() const override;
-    QString plotNote() override;
+    std::string plotNote() override;
 
 private:
     struct Values {

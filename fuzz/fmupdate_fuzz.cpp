@@ -7,7 +7,7 @@
 // panel: every line and box within x 6000 to 11000 and y 1000 to 7000, the filled boxes
 // within the panel and its label strips, and no label with a doubled sign.
 
-#include "app/frmOpening.h"
+#include "app/DesktopSession.h"
 #include "fuzz/EscapedText.h"
 #include "core/modMain.h"
 #include "surface/Application.h"
@@ -40,6 +40,7 @@ const char* const Boxes[4] = { "txtModulatingFrequency", "txtPeakDeviation", "tx
 constexpr int InputsPerWindow = 200;
 
 std::vector<std::string> messages;
+DesktopSession* session = nullptr;
 Form* window = nullptr;
 int windowUses = 0;
 
@@ -55,7 +56,7 @@ void click(Form& form, const char* name)
 
 void closeWindows()
 {
-    for (Form* form : Form::loadedForms())
+    for (Form* form : Program::windows())
         form->release();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     window = nullptr;
@@ -71,11 +72,8 @@ Form& fmWindow()
     }
     closeWindows();
     modMain::clearSharedState();
-    Program::reset();
-    auto* opening = new frmOpening;
-    opening->showWindow();
-    click(*opening, "cmdFMenter");
-    const auto forms = Form::loadedForms();
+    session->open("cmdFMenter");
+    const auto forms = Program::windows();
     if (forms.size() != 1 || !forms.back()->opLog()) {
         std::fprintf(stderr, "fmupdate: the FM window did not open alone\n");
         std::abort();
@@ -126,10 +124,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     // Never destroyed: a toolkit torn down by the exit handlers, with windows still
     // open, would crash after the run has passed.
     new Application(argc, argv);
-    Presentation::setScreenTwips(12000, 9000);
-    Presentation::setPixelsPerTwip(1.0 / 15.0);
-    Presentation::setDevicePixelRatio(1);
-    Program::setRecording(true);
+    session = new DesktopSession; // as long as the toolkit
     Program::setMessageHandler([](Form&, const std::string& text) { messages.push_back(text); });
     return 0;
 }
@@ -150,7 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<DrawOp>& ops = fm.opLog()->ops();
     const std::vector<DrawOp> added(ops.begin() + std::ptrdiff_t(before), ops.end());
 
-    if (Program::ended() || Form::loadedForms().size() != 1)
+    if (Program::ended() || Program::windows().size() != 1)
         fail(texts, "Update closed the window or ended the program");
 
     if (!messages.empty()) {

@@ -20,14 +20,6 @@ std::string levelName(float level)
 
 }
 
-std::vector<PlotSource::Panel> SsbPlotSource::plotPanels() const
-{
-    // The spectrum has 500 units per kHz about its carrier at x 2900; the waveform spans
-    // two milliseconds from x 6500.
-    return { { Panel::Kind::Spectrum, QRectF(QPointF(300, 500), QPointF(5500, 5500)), 2900, 0.5, {} },
-             { Panel::Kind::Trace, QRectF(QPointF(6400, 500), QPointF(11600, 5500)), 6500, 2500, "waveform" } };
-}
-
 std::vector<SpectrumLine> SsbPlotSource::spectrumLines()
 {
     return ssbSpectrumLines();
@@ -53,7 +45,7 @@ std::string SsbPlotSource::stateName() const
     return name;
 }
 
-QString SsbPlotSource::helpText() const
+std::string SsbPlotSource::helpText() const
 {
     return "<p><b>Single sideband.</b> Both sidebands of an AM signal carry the same tone; one of "
            "them, without the carrier, is enough.</p>"

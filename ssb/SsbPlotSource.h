@@ -1,16 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface/PlotSource.h"
+#include "core/PlotSource.h"
+
+#include <array>
 
 // The SSB window's plots: where they stand, their numbers, names and help.
 class SsbPlotSource : public PlotSource {
 public:
-    std::vector<Panel> plotPanels() const override;
+    // The spectrum has 500 units per kHz about its carrier at x 2900; the waveform spans
+    // two milliseconds from x 6500.
+    static inline const std::array<PlotPanel, 2> Panels = {
+        PlotPanel { PlotPanel::Kind::Spectrum, { 300, 500, 5500, 5500 }, 2900, 0.5, {},
+                    "Transmitted signal spectrum", 1000 },
+        PlotPanel { PlotPanel::Kind::Trace, { 6400, 500, 11600, 5500 }, 6500, 2500, "waveform",
+                    "Transmitted signal envelope", 7000 },
+    };
+
+    std::vector<PlotPanel> plotPanels() const override { return { Panels.begin(), Panels.end() }; }
     std::vector<SpectrumLine> spectrumLines() override;
     std::vector<Trace> traces() override;
     PeriodicSound sound() override;
-    bool hasSound() const override { return true; }
     std::string stateName() const override;
-    QString helpText() const override;
+    std::string helpText() const override;
 };

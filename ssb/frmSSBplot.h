@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/DemonstrationWindow.h"
 #include "ssb/SsbPlotSource.h"
-#include "surface/Form.h"
-
-#include <array>
-#include <functional>
 
 // The single-sideband demonstration window: the spectrum (left) and the transmitted
 // waveform (right) of a carrier with one or two sidebands, for the audio frequency,
@@ -14,49 +11,23 @@
 //
 // Closing the window through the window system needs no handler here: it is the
 // program's only window, so the program ends with it.
-class SoundActions;
-
-class frmSSBplot : public Form {
-    Q_OBJECT
+class frmSSBplot : public DemonstrationWindow {
 public:
     frmSSBplot();
 
+    void drawContents(Surface& surface) override;
+    void drawPlots(Surface& surface) override;
+    PlotSource* plots() override { return &plots_; }
+    // The sines of the modulating frequencies not yet chosen are computed while the
+    // window stands idle, one table at a time, so that choosing a frequency later
+    // redraws as quickly as choosing a level.
+    bool idleWork() override;
+
 protected:
     void onLoad() override;
-    void drawContents(Surface& surface) override;
 
 private:
-    void addAudioFrame();
-    void addModeFrame();
-    void addCarrierFrame();
-    void addSuppressionFrame();
-
-    void optAudio_Click(float kHz);
-    void optDouble_Click();
-    void optLower_Click();
-    void optUpper_Click();
-    void carrierOption_Click(float level);
-    void suppressionOption_Click(float level);
-    void cmdExit_Click();
-
     void enableSuppressionOptions(bool enabled);
-    void redraw();
-    void prepareSineTables();
-
-    QGroupBox* fraAudioFrequency;
-    QRadioButton* optAudio1000;
-    QRadioButton* optAudio2000;
-    QRadioButton* optAudio3000;
-    QGroupBox* fraMode;
-    QRadioButton* optDouble;
-    QRadioButton* optLower;
-    QRadioButton* optUpper;
-    QGroupBox* fraCarrier;
-    std::array<QRadioButton*, 8> carrierOptions;     // Option1 to Option8
-    QGroupBox* fraSuppression;
-    std::array<QRadioButton*, 8> suppressionOptions; // Option9 to Option16
-    QPushButton* cmdExit;
 
     SsbPlotSource plots_;
-    SoundActions* sound_;
 };

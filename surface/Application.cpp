@@ -2,6 +2,7 @@
 #include "surface/Application.h"
 
 #include "surface/Form.h"
+#include "surface/KeyboardRules.h"
 #include "surface/Program.h"
 
 #include "surface/Presentation.h"
@@ -79,6 +80,7 @@ Application::Application(int& argc, char** argv)
     setWindowIcon(programIcon());
     Presentation::useProgramStyle();
     earlierMessages = qInstallMessageHandler(withoutNoticesLeftOut);
+    installEventFilter(new KeyboardRules(this));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -86,10 +88,10 @@ bool Application::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& exception) {
-        const auto forms = Form::loadedForms();
+        const auto forms = Program::windows();
         Program::fail(forms.empty() ? nullptr : forms.back(), exception.what());
     } catch (...) {
-        const auto forms = Form::loadedForms();
+        const auto forms = Program::windows();
         Program::fail(forms.empty() ? nullptr : forms.back(), "Unknown error");
     }
     return false;

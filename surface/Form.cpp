@@ -2,75 +2,52 @@
 #include "surface/Form.h"
 
 #include "core/RecordingSurface.h"
+#include "surface/ControlFactory.h"
+#include "surface/FullScreen.h"
+#include "surface/PlotActions.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
+#include "surface/SoundActions.h"
+#include "surface/TwipsLayout.h"
 
-#include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
-
-std::vector<Form*>& loaded()
+QString fromUtf8(const std::string& text)
 {
-    static std::vector<Form*> forms;
-    return forms;
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 }
 
-constexpr const char* PointsProperty = "tavinelPoints";
-constexpr const char* TwipsProperty = "tavinelTwips";
-
-QColor toQColor(Colour colour)
-{
-    return QColor::fromRgb(colourToRgb(colour));
-}
-
-// Tab enters a group of option buttons at its selected button (at the first one while
-// none is selected); the arrow keys then move within the group. Only that button of
-// the group keeps its tab stop.
-void keepTabStopOnSelection(QWidget* frame)
-{
-    const auto options = frame->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
-    const bool anySelected
-        = std::any_of(options.begin(), options.end(), [](QRadioButton* o) { return o->isChecked(); });
-    for (QRadioButton* option : options) {
-        const bool stop = option->isChecked() || !anySelected;
-        const int policy = option->focusPolicy();
-        option->setFocusPolicy(Qt::FocusPolicy(stop ? policy | Qt::TabFocus : policy & ~Qt::TabFocus));
-    }
-}
-
-}
-
-Form::Form(const QString& name, const QString& caption, float clientWidthTwips,
-           float clientHeightTwips, Border border)
-    : clientWidthTwips_(clientWidthTwips)
-    , clientHeightTwips_(clientHeightTwips)
+Form::Form(std::unique_ptr<WindowModel> model)
+    : model_(std::move(model))
     , pixelsPerTwip_(Presentation::pixelsPerTwip())
-    , canvas_(std::make_unique<CanvasSurface>(clientWidthTwips, clientHeightTwips,
-                                              pixelsPerTwip_ * Presentation::devicePixelRatio()))
 {
-    setObjectName(name);
-    setWindowTitle(caption);
-    if (border == Border::None)
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    else
+    const WindowDesign& design = model_->design();
+    canvas_ = std::make_unique<CanvasSurface>(design.clientWidthTwips, design.clientHeightTwips,
+                                              pixelsPerTwip_ * Presentation::devicePixelRatio());
+    canvas_->setFontBold(design.bold);
+    setObjectName(fromUtf8(design.name));
+    setWindowTitle(fromUtf8(design.caption));
+    if (design.titleBar)
         setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    else
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
+    setFixedSize(clientSize());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);
@@ -81,48 +58,101 @@ Form::Form(const QString& name, const QString& caption, float clientWidthTwips,
         canvas_->setLog(log_.get());
     }
     canvas_->setChangedHandler([this] { update(); });
-
-    auto* fullScreen = new QAction(tr("Full screen and back"), this);
-    fullScreen->setShortcut(Qt::Key_F11);
-    connect(fullScreen, &QAction::triggered, this, &Form::toggleFullScreen);
-    addAction(fullScreen);
-    leaveFullScreen_ = new QAction(tr("Leave full screen"), this);
-    leaveFullScreen_->setShortcut(Qt::Key_Escape);
-    leaveFullScreen_->setEnabled(false);
-    connect(leaveFullScreen_, &QAction::triggered, this, &Form::toggleFullScreen);
-    addAction(leaveFullScreen_);
+    fullScreen_ = new FullScreen(*this);
 
     // The keyboard-focus mark goes round whichever control of this window has the focus.
     auto* focusFrame = new QFocusFrame(this);
     connect(qApp, &QApplication::focusChanged, focusFrame, [this, focusFrame](QWidget*, QWidget* now) {
         focusFrame->setWidget(now && isAncestorOf(now) ? now : nullptr);
     });
+
+    layout_ = new TwipsLayout(this);
+    layout_->setScale(pixelsPerTwip_, clientOffset_);
+    buildControls();
+    model_->attach(*this);
+    if (model_->plots())
+        new SoundActions(*new PlotActions(*this));
 }
 
 Form::~Form()
 {
-    auto& forms = loaded();
-    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    Program::forget(this);
 }
 
-std::vector<Form*> Form::loadedForms()
+QSize Form::clientSize() const
 {
-    return loaded();
+    const WindowDesign& design = model_->design();
+    return { twipsToPixels(design.clientWidthTwips), twipsToPixels(design.clientHeightTwips) };
+}
+
+// The widgets of the design, in its order; each click, choice or edit goes to the model.
+void Form::buildControls()
+{
+    for (const Control& control : model_->design().controls) {
+        QWidget* parent = control.frame.empty() ? this : controls_.value(fromUtf8(control.frame));
+        QWidget* widget = createControl(control, parent);
+        if (!widget)
+            continue;
+        controls_.insert(fromUtf8(control.name), widget);
+        if (qobject_cast<QGroupBox*>(widget))
+            (new TwipsLayout(widget))->setScale(pixelsPerTwip_, QPoint());
+        placeControl(widget, control);
+        applyFont(widget, control);
+
+        const std::string name = control.name;
+        if (auto* option = qobject_cast<QRadioButton*>(widget))
+            connect(option, &QRadioButton::toggled, this, [this, name](bool chosen) {
+                if (chosen)
+                    model_->click(name);
+            });
+        else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->setDefault(name == model_->design().defaultButton);
+            connect(button, &QAbstractButton::clicked, this, [this, name] { model_->click(name); });
+        } else if (auto* box = qobject_cast<QLineEdit*>(widget))
+            connect(box, &QLineEdit::textChanged, this,
+                    [this, name](const QString& text) { model_->edit(name, text.toStdString()); });
+    }
+    const auto& order = model_->design().focusOrder;
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(control(fromUtf8(order[i - 1])), control(fromUtf8(order[i])));
+}
+
+void Form::placeControl(QWidget* widget, const Control& control)
+{
+    if (auto* layout = dynamic_cast<TwipsLayout*>(widget->parentWidget()->layout()))
+        layout->place(widget, control.twips);
+}
+
+void Form::applyFont(QWidget* widget, const Control& control)
+{
+    widget->setProperty("tavinelPoints", control.points); // for tests: the size the model gave
+    widget->setFont(Presentation::font(control.serif ? Presentation::serifFamily() : Presentation::sansFamily(),
+                                       control.points, control.bold, pixelsPerTwip_));
 }
 
 void Form::showWindow()
 {
     if (!loaded_) {
         loaded_ = true;
-        loaded().push_back(this);
-        onLoad();
+        Program::remember(this);
+        model_->load();
+        if (released_)
+            return;
+        QTimer::singleShot(0, this, &Form::idle);
     }
     if (!shownOnce_) {
         shownOnce_ = true;
         if (QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
     }
-    Program::outsideFaultCheck([this] { show(); });
+    show();
+}
+
+// The model's work for idle moments, one piece each time the event loop is idle.
+void Form::idle()
+{
+    if (!released_ && model_->idleWork())
+        QTimer::singleShot(0, this, &Form::idle);
 }
 
 void Form::unload()
@@ -143,8 +173,7 @@ void Form::release()
         return;
     released_ = true;
     loaded_ = false;
-    auto& forms = loaded();
-    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    Program::forget(this);
     hide();
     deleteLater();
 }
@@ -154,7 +183,7 @@ void Form::closeEvent(QCloseEvent* event)
     const bool byUser = closingByUser_ || (event->spontaneous() && !closingByProgram_);
     closingByUser_ = closingByProgram_ = false;
     if (!released_)
-        onQueryUnload(byUser ? 0 : 1);
+        model_->queryUnload(byUser ? 0 : 1);
     event->accept();
     release();
 }
@@ -162,7 +191,7 @@ void Form::closeEvent(QCloseEvent* event)
 void Form::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QRect client(clientOffset_, QSize(twipsToPixels(clientWidthTwips_), twipsToPixels(clientHeightTwips_)));
+    const QRect client(clientOffset_, clientSize());
     if (client != rect())
         painter.fillRect(rect(), Qt::white);
     painter.drawImage(client, canvas_->image());
@@ -170,41 +199,21 @@ void Form::paintEvent(QPaintEvent*)
 
 void Form::toggleFullScreen()
 {
-    Program::runHandler(*this, [this] {
-        if (!isFullScreen()) {
-            const QRect display = (screen() ? screen() : QGuiApplication::primaryScreen())->geometry();
-            const double scale = std::min(display.height() / double(clientHeightTwips_),
-                                          display.width() / double(clientWidthTwips_));
-            const QSize client(int(std::lround(clientWidthTwips_ * scale)),
-                               int(std::lround(clientHeightTwips_ * scale)));
-            normalGeometry_ = geometry();
-            setMinimumSize(0, 0);
-            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            setScale(scale, QPoint((display.width() - client.width()) / 2, (display.height() - client.height()) / 2));
-            setGeometry(display);
-            Program::outsideFaultCheck([this] { showFullScreen(); });
-        } else {
-            setScale(Presentation::pixelsPerTwip(), QPoint());
-            Program::outsideFaultCheck([this] { showNormal(); });
-            setFixedSize(twipsToPixels(clientWidthTwips_), twipsToPixels(clientHeightTwips_));
-            setGeometry(normalGeometry_);
-        }
-        leaveFullScreen_->setEnabled(isFullScreen());
-    });
+    fullScreen_->toggle();
 }
 
-// Lays the controls out again and draws the canvas afresh at a new scale.
 void Form::setScale(double pixelsPerTwip, QPoint clientOffset)
 {
     pixelsPerTwip_ = pixelsPerTwip;
     clientOffset_ = clientOffset;
     setFont(Presentation::font(Presentation::sansFamily(), 9.75, false, pixelsPerTwip_));
-    for (QWidget* control : findChildren<QWidget*>()) {
-        if (const QVariant twips = control->property(TwipsProperty); twips.isValid())
-            setTwipsGeometry(control, twips.toRectF());
-        if (const QVariant points = control->property(PointsProperty); points.isValid())
-            setControlFontSize(control, points.toDouble());
-    }
+    layout_->setScale(pixelsPerTwip_, clientOffset_);
+    for (const Control& control : model_->design().controls)
+        if (QWidget* widget = controls_.value(fromUtf8(control.name))) {
+            if (auto* frameLayout = dynamic_cast<TwipsLayout*>(widget->layout()))
+                frameLayout->setScale(pixelsPerTwip_, QPoint());
+            applyFont(widget, control);
+        }
     drawAfresh();
 }
 
@@ -214,7 +223,7 @@ void Form::drawPicture(Surface& surface)
     surface.setFontSize(canvas_->fontSize());
     surface.setFontBold(canvas_->fontBold());
     surface.setForeColour(canvas_->foreColour());
-    drawContents(surface);
+    model_->drawContents(surface);
 }
 
 void Form::renderControls(QPainter& painter)
@@ -223,61 +232,31 @@ void Form::renderControls(QPainter& painter)
     const double scale = 1.0 / 15.0 / pixelsPerTwip_;
     painter.scale(scale, scale);
     painter.translate(-clientOffset_);
-    // The style's own drawing: its floating-point flags are none of the program's.
-    Program::outsideFaultCheck([&] {
-        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (control->isVisible() && control->property(TwipsProperty).isValid())
-                control->render(&painter, control->pos(), QRegion(), QWidget::DrawChildren);
-    });
+    for (QWidget* widget : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (widget->isVisible() && controls_.key(widget).size() > 0)
+            widget->render(&painter, widget->pos(), QRegion(), QWidget::DrawChildren);
     painter.restore();
 }
 
 QPointF Form::toLogical(QPoint position) const
 {
+    const WindowDesign& design = model_->design();
     const QPointF client = position - clientOffset_;
-    return { client.x() / (clientWidthTwips_ * pixelsPerTwip_) * canvas_->scaleWidth(),
-             client.y() / (clientHeightTwips_ * pixelsPerTwip_) * canvas_->scaleHeight() };
+    return { client.x() / (design.clientWidthTwips * pixelsPerTwip_) * canvas_->scaleWidth(),
+             client.y() / (design.clientHeightTwips * pixelsPerTwip_) * canvas_->scaleHeight() };
 }
 
 // A new canvas at the window's scale, on which the window draws its contents again.
 void Form::drawAfresh()
 {
-    auto canvas = std::make_unique<CanvasSurface>(clientWidthTwips_, clientHeightTwips_,
+    const WindowDesign& design = model_->design();
+    auto canvas = std::make_unique<CanvasSurface>(design.clientWidthTwips, design.clientHeightTwips,
                                                    pixelsPerTwip_ * Presentation::devicePixelRatio());
     drawPicture(*canvas);
     canvas->setLog(log_.get());
     canvas->setChangedHandler([this] { update(); });
     canvas_ = std::move(canvas);
     update();
-}
-
-bool Form::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        auto* button = qobject_cast<QPushButton*>(watched);
-        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            button->click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void Form::setScaleFromScreen()
-{
-    float width = float(12000.0 / Presentation::screenWidthTwips());
-    width = float(double(width) * 12000.0);
-    float height = float(9000.0 / Presentation::screenHeightTwips());
-    height = float(double(height) * 9000.0);
-    canvas_->setScale(width, height);
-}
-
-void Form::messageBox(const std::string& text)
-{
-    if (log_)
-        log_->message(text);
-    Program::showMessage(*this, text);
 }
 
 void Form::clearOpLog()
@@ -288,7 +267,15 @@ void Form::clearOpLog()
 
 QWidget* Form::control(const QString& name) const
 {
-    return findChild<QWidget*>(name);
+    return controls_.value(name);
+}
+
+std::string Form::controlName(const QWidget* widget) const
+{
+    for (auto it = controls_.begin(); it != controls_.end(); ++it)
+        if (it.value() == widget)
+            return it.key().toStdString();
+    return {};
 }
 
 int Form::twipsToPixels(double twips) const
@@ -296,143 +283,35 @@ int Form::twipsToPixels(double twips) const
     return int(std::lround(twips * pixelsPerTwip_));
 }
 
-void Form::setTwipsGeometry(QWidget* control, const QRectF& twips)
+void Form::controlChanged(const Control& control)
 {
-    control->setProperty(TwipsProperty, twips);
-    const QPoint offset = control->parentWidget() == this ? clientOffset_ : QPoint();
-    control->setGeometry(twipsToPixels(twips.left()) + offset.x(), twipsToPixels(twips.top()) + offset.y(),
-                         twipsToPixels(twips.width()), twipsToPixels(twips.height()));
+    QWidget* widget = controls_.value(fromUtf8(control.name));
+    if (!widget)
+        return;
+    placeControl(widget, control);
+    applyFont(widget, control);
+    updateControl(widget, control);
 }
 
-double Form::logicalToTwipsX(float x) const
+void Form::setFocus(const std::string& control)
 {
-    return double(x) * clientWidthTwips_ / canvas_->scaleWidth();
+    if (QWidget* widget = controls_.value(fromUtf8(control)))
+        widget->setFocus();
 }
 
-double Form::logicalToTwipsY(float y) const
+void Form::showMessage(const std::string& text)
 {
-    return double(y) * clientHeightTwips_ / canvas_->scaleHeight();
+    if (log_)
+        log_->message(text);
+    Program::showMessage(*this, text);
 }
 
-void Form::placeControl(QWidget* control, const QString& name, float left, float top, float width,
-                        float height, bool bold)
+void Form::openWindow(const std::string& window)
 {
-    control->setObjectName(name);
-    setTwipsGeometry(control, QRectF(left, top, width, height));
-    setControlFont(control, 9.75, bold);
+    Program::open(window);
 }
 
-QLabel* Form::addLabel(const QString& name, const QString& caption, float left, float top,
-                       float width, float height, Align align)
+void Form::endProgram()
 {
-    auto* label = new QLabel(caption, this);
-    label->setAlignment((align == Align::Left     ? Qt::AlignLeft
-                            : align == Align::Centre ? Qt::AlignHCenter
-                                                     : Qt::AlignRight)
-                        | Qt::AlignTop);
-    placeControl(label, name, left, top, width, height, false);
-    return label;
-}
-
-QPushButton* Form::addCommandButton(const QString& name, const QString& caption, float left,
-                                    float top, float width, float height)
-{
-    auto* button = new QPushButton(caption, this);
-    placeControl(button, name, left, top, width, height, true);
-    button->setAutoDefault(false);
-    button->installEventFilter(this);
-    return button;
-}
-
-QGroupBox* Form::addFrame(const QString& name, const QString& caption, float left, float top,
-                          float width, float height)
-{
-    auto* frame = new QGroupBox(caption, this);
-    placeControl(frame, name, left, top, width, height, true);
-    return frame;
-}
-
-QRadioButton* Form::addOptionButton(QGroupBox* frame, const QString& name,
-                                    const QString& caption, float left, float top, float width,
-                                    float height, bool selected)
-{
-    auto* option = new QRadioButton(caption, frame);
-    placeControl(option, name, left, top, width, height, false);
-    option->setChecked(selected);
-    keepTabStopOnSelection(frame);
-    connect(option, &QRadioButton::toggled, frame, [frame](bool checked) {
-        if (checked)
-            keepTabStopOnSelection(frame);
-    });
-    return option;
-}
-
-QLineEdit* Form::addTextBox(const QString& name, const QString& text, float left, float top,
-                            float width, float height)
-{
-    auto* box = new QLineEdit(text, this);
-    placeControl(box, name, left, top, width, height, false);
-    return box;
-}
-
-void Form::moveControl(QWidget* control, float left, float top)
-{
-    QRectF twips = control->property(TwipsProperty).toRectF();
-    twips.moveTo(logicalToTwipsX(left), logicalToTwipsY(top));
-    setTwipsGeometry(control, twips);
-}
-
-void Form::resizeControl(QWidget* control, float width, float height)
-{
-    QRectF twips = control->property(TwipsProperty).toRectF();
-    twips.setSize(QSizeF(logicalToTwipsX(width), logicalToTwipsY(height)));
-    setTwipsGeometry(control, twips);
-}
-
-float Form::screenButtonPoints()
-{
-    return float(double(Presentation::screenWidthTwips()) * 0.0008);
-}
-
-void Form::setControlFont(QWidget* control, double points, bool bold, bool serif)
-{
-    control->setProperty(PointsProperty, points);
-    control->setFont(Presentation::font(serif ? Presentation::serifFamily() : Presentation::sansFamily(), points,
-                                        bold, pixelsPerTwip_));
-}
-
-void Form::setControlFontSize(QWidget* control, double points)
-{
-    control->setProperty(PointsProperty, points);
-    QFont font = control->font();
-    font.setPixelSize(std::max(1, int(std::lround(points * 20.0 * pixelsPerTwip_))));
-    control->setFont(font);
-}
-
-void Form::setTextColour(QWidget* control, Colour colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, toQColor(colour));
-    palette.setColor(QPalette::ButtonText, toQColor(colour));
-    control->setPalette(palette);
-}
-
-void Form::onClicked(QAbstractButton* button, std::function<void()> handler)
-{
-    connect(button, &QAbstractButton::clicked, this,
-            [this, handler = std::move(handler)] { Program::runHandler(*this, handler); });
-}
-
-void Form::onChosen(QRadioButton* option, std::function<void()> handler)
-{
-    connect(option, &QRadioButton::toggled, this, [this, handler = std::move(handler)](bool chosen) {
-        if (chosen)
-            Program::runHandler(*this, handler);
-    });
-}
-
-void Form::setFocusOrder(const std::vector<QWidget*>& controls)
-{
-    for (std::size_t i = 1; i < controls.size(); ++i)
-        QWidget::setTabOrder(controls[i - 1], controls[i]);
+    Program::end();
 }

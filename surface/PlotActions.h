@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface/PlotSource.h"
+#include "core/PlotSource.h"
 
 #include <QList>
 #include <QObject>
@@ -15,13 +15,13 @@ class QDialog;
 
 // What a demonstration window offers on its plots without a button of its own: a context
 // menu on each plot panel (copy or save the picture, copy or save that plot's data, and
-// what others add, such as the sound),
-// shortcuts for the whole window (Ctrl+C, Ctrl+S, Ctrl+Shift+C, F1), readouts of the
-// lines and traces in tooltips, and a help window.
+// what others add, such as the sound), shortcuts for the whole window (Ctrl+C, Ctrl+S,
+// Ctrl+Shift+C, F1), readouts of the lines and traces in tooltips, and a help window.
+// The numbers, names and texts come from the window's model.
 class PlotActions : public QObject {
     Q_OBJECT
 public:
-    PlotActions(Form& form, PlotSource& source);
+    explicit PlotActions(Form& form);
 
     // The window and the plots these actions act on.
     Form& form() { return form_; }
@@ -41,11 +41,6 @@ public:
         = std::function<QString(QWidget*, const QString&, const QString&, const QString&, QString*)>;
     static void setFileChooser(FileChooser chooser);
 
-    // The window's drawing as an SVG picture: the same operations, one element each, texts
-    // as text in the window's fonts, at the size of the display the layout was made for.
-    static QByteArray svgPicture(Form& form);
-    // Writes a file whole or not at all; on failure, false and the reason.
-    static bool writeWhole(const QString& path, const QByteArray& bytes, QString& reason);
     // Asks where to save (see FileChooser): empty when the user cancels.
     QString chooseFile(const QString& title, const QString& name, const QString& filters, QString* chosen);
     // Writes a file whole or not at all; a place that cannot be written is named in a
@@ -64,10 +59,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int panelAt(QPointF logical) const;
-    std::string dataTable(const PlotSource::Panel& panel, char separator);
     void showMenu(int panel, QPoint globalPosition);
-    QImage windowPicture() const;
 
     Form& form_;
     PlotSource& source_;

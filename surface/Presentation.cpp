@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/Presentation.h"
 
+#include "core/Screen.h"
 #include "surface/ProgramStyle.h"
 
 #include <QFontDatabase>
@@ -11,8 +12,6 @@
 #include <cmath>
 
 namespace {
-float screenWidth = 12000;
-float screenHeight = 9000;
 double twipPixels = 1.0 / 15.0;
 double pixelRatio = 1.0;
 
@@ -28,13 +27,12 @@ QString firstAvailable(const QStringList& families, const QString& fallback)
 
 namespace Presentation {
 
-float screenWidthTwips() { return screenWidth; }
-float screenHeightTwips() { return screenHeight; }
+float screenWidthTwips() { return Screen::widthTwips(); }
+float screenHeightTwips() { return Screen::heightTwips(); }
 
 void setScreenTwips(float width, float height)
 {
-    screenWidth = width;
-    screenHeight = height;
+    Screen::setTwips(width, height);
 }
 
 double pixelsPerTwip() { return twipPixels; }

@@ -1,45 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/Program.h"
 
+#include "core/FaultCheck.h"
 #include "surface/Form.h"
+#include "surface/MessageBox.h"
 
 #include <QCoreApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFontMetrics>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <QThread>
 
-#include <cfenv>
-#include <exception>
+#include <algorithm>
 
 namespace {
 bool programEnded = false;
 bool recordingOn = false;
+std::vector<Form*> loadedWindows;
+Program::WindowFactory windowFactory;
 
-// A modal box with the program's name for its title, the text with its lines as written
-// and one OK button, all in the window's font, so it grows with the window. (QMessageBox
-// would wrap the lines at a fixed width in pixels, however large the text.)
 void modalMessage(Form& owner, const std::string& text)
 {
-    QDialog box(&owner);
-    box.setWindowTitle(Program::Name);
-    box.setFont(owner.font());
-    auto* label = new QLabel(QString::fromStdString(text).replace("\r\n", "\n"), &box);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
-    const int line = QFontMetrics(owner.font()).height();
-    buttons->button(QDialogButtonBox::Ok)->setMinimumSize(4 * line, line * 3 / 2);
-    auto* layout = new QVBoxLayout(&box);
-    layout->setContentsMargins(line, line, line, line * 2 / 3);
-    layout->setSpacing(line);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(label);
-    layout->addWidget(buttons);
-    Program::outsideFaultCheck([&] { box.exec(); });
+    showMessageBox(owner, text);
 }
 
 Program::MessageHandler messageHandler = modalMessage;
@@ -47,10 +26,39 @@ Program::MessageHandler messageHandler = modalMessage;
 
 namespace Program {
 
+void setWindowFactory(WindowFactory factory)
+{
+    windowFactory = std::move(factory);
+}
+
+Form* open(const std::string& name)
+{
+    std::unique_ptr<WindowModel> model = windowFactory ? windowFactory(name) : nullptr;
+    if (!model)
+        return nullptr;
+    auto* form = new Form(std::move(model));
+    form->showWindow();
+    const auto loaded = windows();
+    return std::find(loaded.begin(), loaded.end(), form) != loaded.end() ? form : nullptr;
+}
+
+std::vector<Form*> windows() { return loadedWindows; }
+
+void remember(Form* form)
+{
+    if (std::find(loadedWindows.begin(), loadedWindows.end(), form) == loadedWindows.end())
+        loadedWindows.push_back(form);
+}
+
+void forget(Form* form)
+{
+    std::erase(loadedWindows, form);
+}
+
 void end()
 {
     programEnded = true;
-    for (Form* form : Form::loadedForms())
+    for (Form* form : windows())
         form->release();
     // Only a running event loop has anything to leave; asked with none running, the
     // toolkit would refuse every later modal loop (tests and the render tool go on).
@@ -59,56 +67,14 @@ void end()
 }
 
 bool ended() { return programEnded; }
-
-namespace {
-
-constexpr int FloatingPointFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
-
-std::string floatingPointFault(int raised)
-{
-    if (raised & FE_DIVBYZERO)
-        return "Division by zero";
-    if (raised & FE_OVERFLOW)
-        return "Overflow";
-    return "Invalid floating-point operation";
-}
-
-}
-
-void runHandler(Form& owner, const std::function<void()>& handler)
-{
-    std::string error;
-    std::feclearexcept(FloatingPointFaults);
-    try {
-        handler();
-        if (const int raised = std::fetestexcept(FloatingPointFaults))
-            error = floatingPointFault(raised);
-    } catch (const std::exception& exception) {
-        error = exception.what();
-    } catch (...) {
-        error = "Unknown error";
-    }
-    std::feclearexcept(FloatingPointFaults);
-    if (!error.empty())
-        fail(&owner, error);
-}
-
-void outsideFaultCheck(const std::function<void()>& toolkitWork)
-{
-    std::fexcept_t raised;
-    std::fegetexceptflag(&raised, FE_ALL_EXCEPT);
-    toolkitWork();
-    std::fesetexceptflag(&raised, FE_ALL_EXCEPT);
-}
+void reset() { programEnded = false; }
 
 void fail(Form* owner, const std::string& error)
 {
-    const std::string text = "Tavinel has met an unexpected error and must close.\n\n" + error;
     if (owner && !programEnded)
-        owner->messageBox(text);
+        owner->showMessage(unexpectedErrorMessage(error));
     end();
 }
-void reset() { programEnded = false; }
 
 const char* version() { return TAVINEL_VERSION; }
 

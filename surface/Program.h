@@ -1,17 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/WindowModel.h"
+
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class Form;
 
-// The program as a whole: ending it, and how message boxes are shown.
+// The program as a whole on the desktop: its windows from start to end, and how message
+// boxes are shown.
 namespace Program {
 
 // The program's name, as windows lists and message boxes show it, and its version.
 inline constexpr const char* Name = "Tavinel";
 const char* version();
+
+// Where the windows come from: a window's model by its name (frmOpening, frmAMplot, ...).
+using WindowFactory = std::function<std::unique_ptr<WindowModel>(const std::string& name)>;
+void setWindowFactory(WindowFactory factory);
+// Creates the named window, runs its load handler and shows it; nullptr for an unknown
+// name or a window the program ended in while loading.
+Form* open(const std::string& name);
+
+// Every window currently loaded, oldest first.
+std::vector<Form*> windows();
+void remember(Form* form);
+void forget(Form* form);
 
 // Ends the program at once: every window is closed without further events and the
 // event loop, if running, returns.
@@ -19,17 +36,6 @@ void end();
 // Whether end() was called (cleared by reset(), for tests).
 bool ended();
 void reset();
-
-// Runs an event handler of a window. An unexpected failure inside it (an exception, or
-// an overflow, invalid operation or division by zero in its floating-point arithmetic)
-// shows a message box naming the error and ends the program, instead of a silent crash
-// or a plot drawn from meaningless numbers.
-void runHandler(Form& owner, const std::function<void()>& handler);
-
-// Runs toolkit work inside a handler (showing a window, a message box) with the floating-
-// point flags it raises kept out of the handler's check: they come from the toolkit's own
-// arithmetic (drawing icons, scaling pictures), not from the program's.
-void outsideFaultCheck(const std::function<void()>& toolkitWork);
 
 // Shows the message for an unexpected failure and ends the program.
 void fail(Form* owner, const std::string& error);

@@ -19,8 +19,9 @@ SoundActions::SoundActions(PlotActions& actions)
     , player_(new SoundPlayer(this))
 {
     play_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(play_, &QAction::triggered, this, [this] { Program::runHandler(form_, [this] { togglePlay(); }); });
-    connect(save_, &QAction::triggered, this, [this] { Program::runHandler(form_, [this] { saveSound(); }); });
+    connect(play_, &QAction::triggered, this, &SoundActions::togglePlay);
+    connect(save_, &QAction::triggered, this, &SoundActions::saveSound);
+    connect(&form_, &Form::plotsRedrawn, this, &SoundActions::settingsChanged);
     connect(player_, &SoundPlayer::outputsChanged, this, [this] {
         hasOutput_ = SoundPlayer::outputAvailable();
         offer();
@@ -42,7 +43,7 @@ void SoundActions::settingsChanged()
 {
     if (player_->isPlaying()) {
         QString reason;
-        if (const PeriodicSound sound = actions_.source().sound(); sound.isEmpty())
+        if (const PeriodicSound sound = form_.model().sound(); sound.isEmpty())
             stop();
         else
             player_->play(sound, reason);
@@ -56,12 +57,12 @@ void SoundActions::togglePlay()
         stop();
         return;
     }
-    const PeriodicSound sound = actions_.source().sound();
+    const PeriodicSound sound = form_.model().sound();
     if (sound.isEmpty())
         return;
     QString reason;
     if (!player_->play(sound, reason))
-        form_.messageBox(tr("Could not play the sound: %1.").arg(reason).toStdString());
+        form_.showMessage(tr("Could not play the sound: %1.").arg(reason).toStdString());
     offer();
 }
 
@@ -73,11 +74,11 @@ void SoundActions::stop()
 
 void SoundActions::saveSound()
 {
-    const PeriodicSound sound = actions_.source().sound();
+    const PeriodicSound sound = form_.model().sound();
     if (sound.isEmpty())
         return;
     QString path = actions_.chooseFile(tr("Save sound"),
-                                       QString::fromStdString("tavinel-" + actions_.source().stateName() + ".wav"),
+                                       QString::fromStdString(soundFileName(actions_.source())),
                                        tr("WAV sound (*.wav)"), nullptr);
     if (path.isEmpty())
         return;
@@ -91,7 +92,7 @@ void SoundActions::saveSound()
 void SoundActions::offer()
 {
     const bool playing = player_->isPlaying();
-    const bool hasSound = playing || actions_.source().hasSound();
+    const bool hasSound = playing || actions_.source().hasPlot();
     const bool hasOutput = playing || hasOutput_;
     play_->setText(playing ? tr("Stop sound") : tr("Play sound"));
     play_->setEnabled(hasSound && hasOutput);

@@ -18,9 +18,6 @@ class SoundActions : public QObject {
 public:
     explicit SoundActions(PlotActions& actions);
 
-    // The window's settings have changed (its plots have just been redrawn).
-    void settingsChanged();
-
     void togglePlay();
     void saveSound();
     bool isPlaying() const;
@@ -32,6 +29,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window's settings have changed (its plots have just been redrawn).
+    void settingsChanged();
     void stop();
     void offer();
 

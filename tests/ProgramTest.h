@@ -3,7 +3,7 @@
 
 #include "PlotTestSupport.h"
 
-#include "app/frmOpening.h"
+#include "app/DesktopSession.h"
 #include "surface/Form.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,37 +29,24 @@ class ProgramTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        closeAll();
-        modMain::clearSharedState();
-        Presentation::setScreenTwips(12000, 9000);
-        Presentation::setPixelsPerTwip(1.0 / 15.0);
-        Presentation::setDevicePixelRatio(1);
-        Program::reset();
-        Program::setRecording(true);
+        session_ = std::make_unique<DesktopSession>();
         Program::setMessageHandler([this](Form&, const std::string& text) { messages.push_back(text); });
     }
 
     void TearDown() override
     {
-        closeAll();
-        Program::setMessageHandler(nullptr);
-        Program::setRecording(false);
-        Program::reset();
+        session_.reset();
     }
 
     static void closeAll()
     {
-        for (Form* form : Form::loadedForms())
-            form->release();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DesktopSession::closeAll();
     }
 
     // Starts the program: the menu window loads and is shown.
-    static frmOpening& start()
+    Form& start()
     {
-        auto* opening = new frmOpening;
-        opening->showWindow();
-        return *opening;
+        return session_->start();
     }
 
     // Starts the program and presses one of the menu's buttons; `window` is then the window
@@ -67,8 +55,8 @@ protected:
     {
         window = nullptr;
         ASSERT_NO_FATAL_FAILURE(click(start(), menuButton));
-        ASSERT_EQ(Form::loadedForms().size(), 1u) << menuButton;
-        window = Form::loadedForms().back();
+        ASSERT_EQ(Program::windows().size(), 1u) << menuButton;
+        window = Program::windows().back();
     }
 
     static void click(Form& form, const char* name)
@@ -105,6 +93,7 @@ protected:
         return { ops.begin() + std::ptrdiff_t(first), ops.end() };
     }
 
+    std::unique_ptr<DesktopSession> session_;
     Form* window = nullptr;          // the window open() opened
-    std::vector<std::string> messages;
+    std::vector<std::string> messages; // the message boxes shown, instead of showing them
 };

@@ -25,11 +25,11 @@ TEST_F(KeyboardTest, ReturnEnterAndSpacePressTheFocusedCommandButton)
     for (const Qt::Key pressed : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space }) {
         SCOPED_TRACE(pressed);
         // The menu's button opens its window.
-        frmOpening& opening = start();
+        Form& opening = start();
         activate(opening);
         key(opening.control("cmdSSBenter"), pressed);
-        ASSERT_EQ(Form::loadedForms().size(), 1u);
-        EXPECT_EQ(Form::loadedForms()[0]->objectName(), "frmSSBplot");
+        ASSERT_EQ(Program::windows().size(), 1u);
+        EXPECT_EQ(Program::windows()[0]->objectName(), "frmSSBplot");
 
         // Update draws; Exit ends the program.
         closeAll();

@@ -20,7 +20,7 @@ TEST_F(OpeningWindowTest, ScaleAndFontsFollowTheScreenSize)
     for (const auto& c : screens) {
         SCOPED_TRACE(c.width);
         Presentation::setScreenTwips(c.width, c.height);
-        frmOpening& opening = start();
+        Form& opening = start();
         EXPECT_EQ(opening.canvas().scaleWidth(), c.scaleWidth);
         EXPECT_EQ(opening.canvas().scaleHeight(), c.scaleHeight);
         const auto points = [&](const char* name) {
@@ -38,7 +38,7 @@ TEST_F(OpeningWindowTest, ScaleAndFontsFollowTheScreenSize)
 
 TEST_F(OpeningWindowTest, StartUpGivesTheSharedStateItsValues)
 {
-    frmOpening& opening = start();
+    Form& opening = start();
     EXPECT_EQ(AudioKHz, 1.0f);
     EXPECT_EQ(ModDepth, 1.2f);
     EXPECT_EQ(ClipperOn, 0);
@@ -57,20 +57,20 @@ TEST_F(OpeningWindowTest, AChoiceLeavesExactlyItsWindowOpenAndExitOrTheCloseBoxE
         SCOPED_TRACE(button);
         Program::reset();
         ASSERT_NO_FATAL_FAILURE(click(start(), button));
-        const auto forms = Form::loadedForms();
+        const auto forms = Program::windows();
         ASSERT_EQ(forms.size(), 1u);
         EXPECT_EQ(forms[0]->objectName().toStdString(), name);
         EXPECT_TRUE(forms[0]->isVisible());
         EXPECT_FALSE(Program::ended());
         ASSERT_NO_FATAL_FAILURE(click(*forms[0], "cmdExit"));
         EXPECT_TRUE(Program::ended());
-        EXPECT_TRUE(Form::loadedForms().empty());
+        EXPECT_TRUE(Program::windows().empty());
 
         // Closed through the window system, the window goes and the program with it.
         Program::reset();
         ASSERT_NO_FATAL_FAILURE(open(button));
         window->closeByUser();
-        EXPECT_TRUE(Form::loadedForms().empty());
+        EXPECT_TRUE(Program::windows().empty());
         if (name == "frmAMplot") {
             EXPECT_TRUE(Program::ended());
         }
@@ -85,12 +85,12 @@ TEST_F(OpeningWindowTest, AChoiceLeavesExactlyItsWindowOpenAndExitOrTheCloseBoxE
     Program::reset();
     ASSERT_NO_FATAL_FAILURE(click(start(), "cmdExit"));
     EXPECT_TRUE(Program::ended());
-    EXPECT_TRUE(Form::loadedForms().empty());
+    EXPECT_TRUE(Program::windows().empty());
 }
 
 TEST_F(OpeningWindowTest, DrawingIsRetainedAndRepaintingRecomputesNothing)
 {
-    frmOpening& opening = start();
+    Form& opening = start();
     const std::size_t drawn = opening.opLog()->size();
     // The spectrum's carrier, in window pixels.
     const QImage before = opening.grab().toImage();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramTest.h"
 
+#include "surface/PictureExport.h"
 #include "surface/PlotActions.h"
 #include "surface/SoundPlayer.h"
 
@@ -175,7 +176,7 @@ TEST_F(PlotActionsTest, SvgHoldsTheTextsAndColoursOfTheWindow)
 {
     ASSERT_NO_FATAL_FAILURE(open("cmdAMenter"));
     ASSERT_NO_FATAL_FAILURE(click(*window, "optLog"));
-    QXmlStreamReader svg(PlotActions::svgPicture(*window));
+    QXmlStreamReader svg(PictureExport::svg(*window));
     QStringList texts;
     QSet<QString> fills;
     while (!svg.atEnd()) {

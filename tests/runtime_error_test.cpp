@@ -11,35 +11,61 @@
 
 namespace {
 
-// A window whose handlers fail in the ways a handler can: the program must name the error
-// in a message box and end, not crash or carry on with meaningless numbers.
-class FaultyForm : public Form {
+// A window whose handlers fail in the ways a handler's arithmetic can: the program must
+// name the error in a message box and end, not crash or carry on with meaningless numbers.
+class FaultyWindow : public WindowModel {
 public:
-    FaultyForm()
-        : Form("frmFaulty", "Faulty", 12000, 9000, Border::None)
+    FaultyWindow()
+        : WindowModel("frmFaulty", "Faulty", 12000, 9000, false)
     {
-        auto* frame = addFrame("fraChoice", "Choice", 300, 300, 2000, 1000);
-        addOptionButton(frame, "optCalm", "Calm", 120, 300, 1500, 300, true);
-        auto* overflow = addOptionButton(frame, "optOverflow", "Overflow", 120, 600, 1500, 300);
-        onChosen(overflow, [] {
-            volatile float big = 3e38f;
-            volatile float product = big * 10.0f;
-            (void)product;
+        addControl(ControlKind::Frame, "fraChoice", "Choice", 300, 300, 2000, 1000);
+        Control& calm = addControl(ControlKind::Option, "optCalm", "Calm", 120, 300, 1500, 300);
+        calm.frame = "fraChoice";
+        calm.checked = true;
+        addControl(ControlKind::Option, "optOverflow", "Overflow", 120, 600, 1500, 300).frame = "fraChoice";
+        on("optOverflow", [this] {
+            checked([] {
+                volatile float big = 3e38f;
+                volatile float product = big * 10.0f;
+                (void)product;
+            });
         });
-        onClicked(addCommandButton("cmdThrow", "Throw", 300, 2000, 1200, 375),
-                  [] { throw std::runtime_error("Subscript out of range"); });
-        onClicked(addCommandButton("cmdDivide", "Divide", 300, 2500, 1200, 375), [] {
+        button("cmdThrow", 2000, [] { throw std::runtime_error("Subscript out of range"); });
+        button("cmdDivide", 2500, [] {
             volatile double zero = 0;
             volatile double quotient = 1 / zero;
             (void)quotient;
         });
-        onClicked(addCommandButton("cmdCalm", "Calm", 300, 3000, 1200, 375), [] {
+        button("cmdCalm", 3000, [] {
             volatile double tiny = 1e-300;
             volatile double product = tiny * tiny; // underflow is harmless
             (void)product;
         });
+        button("cmdInvalid", 3500, [] {
+            volatile double zero = 0;
+            volatile double invalid = zero / zero;
+            (void)invalid;
+        });
+    }
+
+protected:
+    void onLoad() override {}
+
+private:
+    // A button whose click runs `arithmetic` as the program's handlers run theirs.
+    void button(const std::string& name, double top, std::function<void()> arithmetic)
+    {
+        addControl(ControlKind::Button, name, name, 300, top, 1200, 375);
+        on(name, [this, arithmetic] { checked(arithmetic); });
     }
 };
+
+Form* faultyForm()
+{
+    auto* form = new Form(std::make_unique<FaultyWindow>());
+    form->showWindow();
+    return form;
+}
 
 // The program's course for an unexpected failure in an event handler.
 class RuntimeErrorTest : public ProgramTest {};
@@ -55,19 +81,18 @@ TEST_F(RuntimeErrorTest, AFailingHandlerNamesTheErrorAndEndsTheProgram)
         closeAll();
         Program::reset();
         messages.clear();
-        auto* form = new FaultyForm;
-        form->showWindow();
+        Form* form = faultyForm();
         ASSERT_NO_FATAL_FAILURE(click(*form, control));
         if (error.empty()) {
             EXPECT_TRUE(messages.empty());
             EXPECT_FALSE(Program::ended());
-            EXPECT_EQ(Form::loadedForms().size(), 1u);
+            EXPECT_EQ(Program::windows().size(), 1u);
             continue;
         }
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_NE(messages[0].find(error), std::string::npos) << messages[0];
         EXPECT_TRUE(Program::ended());
-        EXPECT_TRUE(Form::loadedForms().empty());
+        EXPECT_TRUE(Program::windows().empty());
     }
 }
 
@@ -89,16 +114,16 @@ TEST_F(RuntimeErrorTest, TheRealMessageBoxIsNotMistakenForAFault)
     ASSERT_NO_FATAL_FAILURE(click(fm, "cmdDisplay"));
     EXPECT_TRUE(shown);
     EXPECT_FALSE(Program::ended());
-    EXPECT_EQ(Form::loadedForms().size(), 1u);
+    EXPECT_EQ(Program::windows().size(), 1u);
 }
 
 // A window whose showing raises floating-point flags, as the toolkit's own drawing does
-// (an icon, a scaled picture): showing it inside a handler is no failure of the handler,
+// (an icon, a scaled picture): that is no failure of a handler's arithmetic run later,
 // while the same arithmetic in the handler itself is.
 class FlaggingForm : public Form {
 public:
     FlaggingForm()
-        : Form("frmFlagging", "Flagging", 12000, 9000, Border::None)
+        : Form(std::make_unique<FaultyWindow>())
     {
     }
 
@@ -114,16 +139,12 @@ protected:
 
 TEST_F(RuntimeErrorTest, FlagsTheToolkitRaisesWhileShowingAWindowAreNotTheHandlers)
 {
-    auto* form = new FaultyForm;
-    form->showWindow();
-    Program::runHandler(*form, [] { (new FlaggingForm)->showWindow(); });
+    Form* form = faultyForm();
+    (new FlaggingForm)->showWindow();
+    ASSERT_NO_FATAL_FAILURE(click(*form, "cmdCalm"));
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(Program::ended());
-    Program::runHandler(*form, [] {
-        volatile double zero = 0;
-        volatile double invalid = zero / zero;
-        (void)invalid;
-    });
+    ASSERT_NO_FATAL_FAILURE(click(*form, "cmdInvalid"));
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_TRUE(Program::ended());
 }

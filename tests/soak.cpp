@@ -7,7 +7,7 @@
 //
 //   tavinel_soak [--steps N] [--seed N]      (default 20000 steps, seed 1)
 
-#include "app/frmOpening.h"
+#include "app/DesktopSession.h"
 #include "core/RecordingSurface.h"
 #include "surface/Application.h"
 #include "surface/Form.h"
@@ -50,6 +50,7 @@ const char* const Texts[] = { "3k", "25k", "-60", "4.7k", "1,5", "100m", "1e3", 
 const char* const Boxes[] = { "txtModulatingFrequency", "txtPeakDeviation", "txtPlotWidth", "txtPlotBottom" };
 
 std::vector<std::string> messages;
+DesktopSession* session = nullptr;
 
 [[noreturn]] void fail(const std::string& what)
 {
@@ -68,29 +69,18 @@ double residentMegabytes()
     return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
-void closeAll()
-{
-    for (Form* form : Form::loadedForms())
-        form->release();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 Form& open(const Window& window)
 {
-    closeAll();
-    Program::reset();
-    auto* opening = new frmOpening;
-    opening->showWindow();
-    qobject_cast<QAbstractButton*>(opening->control(window.menuButton))->click();
-    if (Form::loadedForms().size() != 1)
+    Form* opened = session->open(window.menuButton);
+    if (!opened || Program::windows().size() != 1)
         fail(std::string("the menu's ") + window.menuButton + " did not open one window");
-    return *Form::loadedForms().back();
+    return *Program::windows().back();
 }
 
 // Everything recorded since the last check, then forgotten.
 void checkDrawing(Form& form, const Window& window, const std::string& step)
 {
-    if (Program::ended() || Form::loadedForms().size() != 1)
+    if (Program::ended() || Program::windows().size() != 1)
         fail(step + ": the program ended");
     for (const std::string& message : messages)
         if (message.find("unexpected error") != std::string::npos)
@@ -126,7 +116,8 @@ int main(int argc, char* argv[])
     Application::provideRuntimeFolder();
     int toolkitArgc = 1;
     Application application(toolkitArgc, argv);
-    Program::setRecording(true);
+    DesktopSession desktop;
+    session = &desktop;
     Program::setMessageHandler([](Form&, const std::string& text) { messages.push_back(text); });
 
     std::mt19937 random(seed);
@@ -160,11 +151,9 @@ int main(int argc, char* argv[])
             }
             // Now and then the numbers behind the plots, as the context menu and readouts ask.
             if (pick(20) == 0) {
-                Program::runHandler(form, [&] {
-                    plots->source().spectrumLines();
-                    plots->source().traces();
-                    plots->readoutAt(QPointF(6000, 3000));
-                });
+                form.model().table(0, ',');
+                form.model().table(1, ',');
+                plots->readoutAt(QPointF(6000, 3000));
                 done += " and its data";
             }
             checkDrawing(form, window, "step " + std::to_string(step) + ": " + done);
@@ -174,7 +163,7 @@ int main(int argc, char* argv[])
                 largest = std::max(largest, residentMegabytes());
         }
     }
-    closeAll();
+    DesktopSession::closeAll();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double growth = largest - afterWarmUp;
     std::printf("soak: %ld steps in %.1f s, resident memory %.1f MB after the warm-up, at most %.1f MB later "

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/FaultCheck.h"
+
+#include <cfenv>
+#include <exception>
+
+namespace {
+
+constexpr int FloatingPointFaults = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+std::string floatingPointFault(int raised)
+{
+    if (raised & FE_DIVBYZERO)
+        return "Division by zero";
+    if (raised & FE_OVERFLOW)
+        return "Overflow";
+    return "Invalid floating-point operation";
+}
+
+}
+
+std::string runChecked(const std::function<void()>& work)
+{
+    // Flags raised before (by whoever ran first) are none of this work's; they are put
+    // back afterwards.
+    std::fexcept_t before;
+    std::fegetexceptflag(&before, FE_ALL_EXCEPT);
+    std::feclearexcept(FloatingPointFaults);
+    std::string error;
+    try {
+        work();
+        if (const int raised = std::fetestexcept(FloatingPointFaults))
+            error = floatingPointFault(raised);
+    } catch (const std::exception& exception) {
+        error = exception.what();
+    } catch (...) {
+        error = "Unknown error";
+    }
+    std::fesetexceptflag(&before, FE_ALL_EXCEPT);
+    return error;
+}
+
+std::string unexpectedErrorMessage(const std::string& error)
+{
+    return "Tavinel has met an unexpected error and must close.\n\n" + error;
+}

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Renders every AM and SSB setting, the menu, and the FM window over the parser's test
+# texts and the fuzz corpus with a render tool, and writes one line per state and output:
+# "STATE OUTPUT SHA256". Two runs (before and after a change, or the Qt tool and the Node
+# tool) compare with diff.
+#
+#   tools/render-sweep.sh [--outputs LIST] TOOL...   > manifest
+#
+# TOOL is the command that runs a render tool (e.g. build/default/tools/tavinel-render,
+# or "node build/web/tavinel-render.js"). LIST is a comma-separated subset of
+# ops,png,lines,trace,wav,controls (default ops,lines,trace,wav).
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+outputs="ops,lines,trace,wav"
+if [ "${1:-}" = --outputs ]; then outputs="$2"; shift 2; fi
+[ $# -gt 0 ] || { echo "usage: $0 [--outputs LIST] TOOL..." >&2; exit 2; }
+tool=("$@")
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+
+# One state: the window and its steps; writes the hashes of the outputs asked for.
+render() {
+    local state="$1"; shift
+    local args=()
+    for output in ${outputs//,/ }; do
+        case "$output" in
+            ops) args+=(--ops "$work/ops") ;;
+            png) args+=(--png "$work/png") ;;
+            lines) args+=(--lines-csv "$work/lines") ;;
+            trace) args+=(--trace-csv "$work/trace") ;;
+            wav) args+=(--wav "$work/wav") ;;
+            controls) args+=(--controls "$work/controls") ;;
+        esac
+    done
+    rm -f "$work"/ops "$work"/png "$work"/lines "$work"/trace "$work"/wav "$work"/controls
+    local status=0
+    "${tool[@]}" "${args[@]}" "$@" >"$work/out" 2>"$work/err" || status=$?
+    echo "$state status $status $(sha256sum <"$work/err" | cut -c1-16)"
+    for output in ${outputs//,/ }; do
+        if [ -f "$work/$output" ]; then
+            echo "$state $output $(sha256sum <"$work/$output" | cut -c1-64)"
+        fi
+    done
+}
+
+render opening opening
+for audio in 1000 2000 3000; do
+  for depth in 0 10 25 50 100 120 140; do
+    for axis in optLinear optLog; do
+      for clipper in optClipperOff optClipperOn; do
+        for demod in Option1 Option2; do
+          render "am-$audio-$depth-$axis-$clipper-$demod" am click:optAudio$audio click:optModulation$depth \
+              click:$axis click:$clipper click:$demod
+        done
+      done
+    done
+  done
+done
+for audio in 1000 2000 3000; do
+  for mode in optDouble optLower optUpper; do
+    for carrier in 1 2 3 4 5 6 7 8; do
+      for unwanted in 9 10 11 12 13 14 15 16; do
+        render "ssb-$audio-$mode-$carrier-$unwanted" ssb click:optAudio$audio click:Option$carrier \
+            click:Option$unwanted click:$mode
+      done
+    done
+  done
+done
+
+# FM: each text of the parser's table in every box (the others as they open), then the
+# fuzz corpus's inputs: four lines, one a box.
+boxes=(txtModulatingFrequency txtPeakDeviation txtPlotWidth txtPlotBottom)
+mapfile -t texts < <(grep -o '{ "[^"]*", [^}"]*}' "$top/tests/number_text_test.cpp" | sed 's/{ "\([^"]*\)".*/\1/' | sort -u)
+render fm-opened fm
+for box in "${boxes[@]}"; do
+    for text in "${texts[@]}"; do
+        render "fm-$box-[$text]" fm "type:$box=$text" click:cmdDisplay
+    done
+done
+for input in "$top"/fuzz/corpus/fmupdate/*; do
+    steps=()
+    i=0
+    while IFS= read -r line || [ -n "$line" ]; do
+        [ $i -lt 4 ] && steps+=("type:${boxes[$i]}=$line")
+        i=$((i + 1))
+    done <"$input"
+    render "fm-corpus-$(basename "$input")" fm "${steps[@]}" click:cmdDisplay
+done
+render fm-twice fm type:txtPeakDeviation=15k click:cmdDisplay type:txtPlotBottom=-100 key:txtPlotBottom=Return
+render fm-rejected fm click:cmdDisplay type:txtPeakDeviation=60k click:cmdDisplay
