@@ -4,6 +4,7 @@
 #
 #   ./build.sh run    install what is missing, build, start Tavinel (menu window)
 #   ./build.sh test   install what is missing, build, run the whole test suite headless
+#   ./build.sh web    install what is missing, build the WebAssembly files (emscripten)
 #
 # Works as root or through sudo, with or without a display; on a machine that already
 # has everything it installs nothing and builds only what changed.
@@ -12,9 +13,26 @@ cd "$(dirname "$0")"
 
 mode="${1:-}"
 case "$mode" in
-  run|test) ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  run|test|web) ;;
+  *) echo "usage: $0 run|test|web" >&2; exit 2 ;;
 esac
+
+if [ "$mode" = web ]; then
+  tools/install-packages.sh cmake ninja-build emscripten
+  # Debian's emcc runs its JavaScript optimiser with the machine's node, which finds Debian's
+  # node modules (acorn) only through NODE_PATH when it is not Debian's own node.
+  export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+  # Debian's emscripten reads its own configuration and its ready-built system libraries
+  # (a frozen cache under /usr/share/emscripten): another EM_CACHE or EM_CONFIG breaks it.
+  unset EM_CACHE EM_CONFIG
+  if [ ! -f build/web/build.ninja ]; then
+    emcmake cmake --preset web
+  fi
+  cmake --build --preset web
+  echo "Built build/web/tavinel-render.js (node build/web/tavinel-render.js --version)"
+  echo "  and build/web/tavinel-core.js (TavinelCore() in a page or through require)."
+  exit 0
+fi
 
 tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \
   fonts-liberation xvfb xauth
