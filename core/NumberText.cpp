@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/NumberText.h"
 
-#include <array>
-#include <charconv>
+#include "core/PortableNumbers.h"
+
 #include <cmath>
 
 std::string generalDigits(double value, int digits)
 {
     if (value == 0)
         return "0"; // also for -0
-    std::array<char, 64> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, digits);
-    return std::string(buffer.data(), result.ptr);
+    return generalText(value, digits);
 }
 
 namespace {

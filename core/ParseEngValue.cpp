@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/ParseEngValue.h"
 
+#include "core/PortableNumbers.h"
 #include "core/modMain.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <system_error>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -126,17 +126,12 @@ bool readLeadingNumber(const std::string& numberText, double& value)
         }
     }
 
-    // from_chars reads the same way in every locale but takes no leading "+".
-    const char* first = numberText.data();
-    if (*first == '+')
-        ++first;
-    const auto [stop, error] = std::from_chars(first, numberText.data() + end, value);
-    (void)stop;
-    if (error == std::errc::result_out_of_range) {
+    // Read the same way in every locale.
+    if (!readDecimal(std::string_view(numberText).substr(0, end), value)) {
         value = 0;
         return negativeExponent; // too small reads as 0, too large is an error
     }
-    return error == std::errc();
+    return true;
 }
 
 // Whether a value rounds to a finite single-precision number. Tested before rounding, so

@@ -2,10 +2,9 @@
 #include "core/PlotData.h"
 
 #include "core/NumberText.h"
+#include "core/PortableNumbers.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -27,10 +26,7 @@ std::string formatDataNumber(double value)
 
 std::string fixedReadout(double value, int decimals)
 {
-    std::array<char, 64> buffer {};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                      std::chars_format::fixed, decimals);
-    std::string digits(buffer.data(), result.ptr);
+    const std::string digits = fixedText(std::fabs(value), decimals);
     const bool zero = digits.find_first_not_of("0.") == std::string::npos;
     return (value < 0 && !zero ? "\u2212" : "") + digits;
 }

@@ -72,7 +72,7 @@ TEST(ParseEngValueTest, HandsBackTheTextTrimmedOfSpacesAndCutToTwelveCharacters)
 
 TEST(ParseEngValueTest, ReadsAPointWhateverTheLocale)
 {
-    // from_chars never looks at the C locale; a German locale must not change "1.5".
+    // The parser reads its numbers in the "C" locale; a German one must not change "1.5".
     const char* german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     EXPECT_EQ(parse("1.5k"), 1500);
     EXPECT_EQ(parse("1,5k"), 1500);
