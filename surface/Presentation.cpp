@@ -41,15 +41,19 @@ void setPixelsPerTwip(double pixelsPerTwip) { twipPixels = pixelsPerTwip; }
 double devicePixelRatio() { return pixelRatio; }
 void setDevicePixelRatio(double ratio) { pixelRatio = ratio; }
 
+double fittedPixelsPerTwip(QSize available)
+{
+    const double byHeight = 0.85 * available.height() / 9000.0;
+    const double byWidth = 0.95 * available.width() / 12000.0;
+    return std::max(1.0 / 30.0, std::min(byHeight, byWidth));
+}
+
 void fitToPrimaryScreen()
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect available = screen->availableGeometry();
-    const double byHeight = 0.85 * available.height() / 9000.0;
-    const double byWidth = 0.95 * available.width() / 12000.0;
-    setPixelsPerTwip(std::max(1.0 / 30.0, std::min(byHeight, byWidth)));
+    setPixelsPerTwip(fittedPixelsPerTwip(screen->availableGeometry().size()));
     setDevicePixelRatio(screen->devicePixelRatio());
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QString>
 
 // How the program's twips meet the real display.
@@ -27,6 +28,9 @@ void setDevicePixelRatio(double ratio);
 // Chooses the pixel size of a twip so a 12000 x 9000-twip window takes about 85 % of the
 // primary screen's available height (and fits its width), and takes its pixel ratio.
 void fitToPrimaryScreen();
+// The pixel size of a twip for a screen's available area: the smaller of 85 % of its
+// height and 95 % of its width over the window's, never below 1/30.
+double fittedPixelsPerTwip(QSize available);
 
 // Pen width in device pixels for a line width in pixels of the 800 x 600 display (one
 // pixel there is 15 twips), on a surface of the given scale.

@@ -244,6 +244,10 @@ void SpanRasteriser::fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine
                              std::uint32_t value)
 {
     const PixelBox box = boxPixels(u0, v0, u1, v1, edgePen, width, height);
+    // A box wholly beside the canvas (the window drawn on a surface smaller than its
+    // scale) has nothing to fill.
+    if (box.left > box.right)
+        return;
     for (int row = box.top; row <= box.bottom; ++row)
         std::fill(pixels + row * pixelsPerLine + box.left, pixels + row * pixelsPerLine + box.right + 1,
                   value);

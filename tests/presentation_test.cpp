@@ -56,6 +56,21 @@ protected:
     }
 };
 
+// A window fits the screen it opens on, by whichever of its height and width is tighter.
+TEST(PresentationFitTest, TheWindowFitsTheTighterOfTheScreensHeightAndWidth)
+{
+    const struct {
+        int width, height;
+        double pixelsPerTwip;
+    } screens[] = { { 1600, 1200, 0.85 * 1200 / 9000 },  // 4:3: the height
+                    { 3840, 1080, 0.85 * 1080 / 9000 },  // very wide: still the height
+                    { 1000, 2000, 0.95 * 1000 / 12000 }, // tall: the width
+                    { 100, 100, 1.0 / 30.0 } };          // tiny: the smallest scale
+    for (const auto& screen : screens)
+        EXPECT_DOUBLE_EQ(Presentation::fittedPixelsPerTwip(QSize(screen.width, screen.height)), screen.pixelsPerTwip)
+            << screen.width << "x" << screen.height;
+}
+
 TEST_F(PresentationTest, TextMarkersAndFocusMarkGrowWithTheWindow)
 {
     for (const double scale : DisplayScales) {

@@ -134,9 +134,17 @@ TEST_F(RenderToolTest, WavIsTheSoundOfTheStateTheStepsLeave)
     EXPECT_TRUE(QFile::exists(wav));
 }
 
+// The largest zoom the help promises is taken (and nothing is drawn for --help).
+TEST_F(RenderToolTest, TakesTheLargestZoomItOffers)
+{
+    EXPECT_EQ(render({ "--zoom", "16", "--help" }), 0) << err.str();
+    EXPECT_NE(out.str().find("at most 16"), std::string::npos);
+}
+
 TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
 {
     const QString file = folder.filePath("out.png");
+    const std::string csv = folder.filePath("x.csv").toStdString();
     const std::pair<std::vector<std::string>, const char*> calls[] = {
         { { "plot" }, "unknown window 'plot'" },
         { {}, "no window" },
@@ -148,13 +156,15 @@ TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
         { { "fm", "key:txtNothing=Return" }, "no control named 'txtNothing'" },
         { { "fm", "key:txtPlotWidth" }, "NAME=KEY" },
         { { "--zoom", "0", "opening" }, "--zoom must be a positive number" },
+        { { "--zoom", "16.01", "opening" }, "--zoom must be at most 16" },
         { { "--screen", "12000", "opening" }, "WIDTHxHEIGHT" },
         { { "--frobnicate", "opening" }, "unknown option" },
-        { { "--lines-csv", "x.csv", "opening" }, "has no spectrum" },
-        { { "--lines-csv", "x.csv", "fm" }, "after an accepted Update" },
-        { { "--trace-csv", "x.csv", "fm", "click:cmdDisplay" }, "has no trace" },
-        { { "--wav", "x.csv", "fm" }, "has nothing to hear" },
-        { { "--wav", "x.csv", "opening" }, "has nothing to hear" },
+        { { "--lines-csv", csv, "opening" }, "has no spectrum" },
+        { { "--lines-csv", csv, "fm" }, "after an accepted Update" },
+        { { "--trace-csv", csv, "fm", "click:cmdDisplay" }, "has no trace" },
+        { { "--wav", csv, "fm" }, "has nothing to hear" },
+        { { "--wav", csv, "opening" }, "has nothing to hear" },
+        { { "--controls", csv, "fm", "key:cmdExit=Home" }, "unknown key 'Home'" },
     };
     for (const auto& [call, complaint] : calls) {
         std::vector<std::string> arguments { "--png", file.toStdString(), "--ops", "-" };
@@ -163,7 +173,7 @@ TEST_F(RenderToolTest, ErrorsExitWithStatusTwoAndWriteNothing)
         EXPECT_NE(err.str().find(complaint), std::string::npos) << err.str();
         EXPECT_TRUE(out.str().empty()) << complaint;
         EXPECT_FALSE(QFile::exists(file)) << complaint;
-        EXPECT_FALSE(QFile::exists("x.csv")) << complaint;
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(csv))) << complaint;
     }
 }
 

@@ -9,10 +9,10 @@
 #
 # TOOL is the command that runs a render tool (e.g. build/default/tools/tavinel-render,
 # or "node build/web/tavinel-render.js"). LIST is a comma-separated subset of
-# ops,png,lines,trace,wav,controls (default ops,lines,trace,wav).
+# ops,png,lines,trace,wav,controls (default all but png).
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-outputs="ops,lines,trace,wav"
+outputs="ops,lines,trace,wav,controls"
 if [ "${1:-}" = --outputs ]; then outputs="$2"; shift 2; fi
 [ $# -gt 0 ] || { echo "usage: $0 [--outputs LIST] TOOL..." >&2; exit 2; }
 tool=("$@")
@@ -90,3 +90,18 @@ for input in "$top"/fuzz/corpus/fmupdate/*; do
 done
 render fm-twice fm type:txtPeakDeviation=15k click:cmdDisplay type:txtPlotBottom=-100 key:txtPlotBottom=Return
 render fm-rejected fm click:cmdDisplay type:txtPeakDeviation=60k click:cmdDisplay
+
+# Keys as the windows take them, and steps that end the program or go wrong.
+render keys-am-down am key:optAudio1000=Down key:optModulation100=Up key:optLinear=Down key:Option1=Right
+render keys-am-unchosen am key:optAudio2000=Down key:optClipperOff=Space key:optClipperOn=Space
+render keys-ssb ssb key:optDouble=Down key:Option9=Left key:Option16=Up key:optUpper=Up key:Option9=Down
+render keys-fm fm type:txtPeakDeviation=7.215k key:txtPlotWidth=Return type:txtPlotBottom=-100 key:txtPlotBottom=Enter
+render keys-buttons fm key:cmdDisplay=Space key:cmdDisplay=Tab key:cmdExit=F1 key:txtModulatingFrequency=Escape
+render keys-menu opening key:cmdSSBenter=Return key:optAudio3000=Space
+render keys-exit am key:cmdExit=Return
+render exit-then-step ssb click:cmdExit click:optLower
+render menu-exit opening click:cmdExit
+render unknown-control am click:optNothing
+render unknown-key am key:optLog=Home
+render unknown-window radio
+render unknown-step fm nonsense
