@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/NumberText.h"
 #include "core/ParseEngValue.h"
+#include "core/PlotData.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <limits>
 #include <string>
 
 using modMain::ParseEngValue;
@@ -96,6 +98,23 @@ TEST(NumberTextTest, DoubleKeepsFifteenDigits)
 {
     EXPECT_EQ(formatDouble(11520 * 0.0016), "18.432");
     EXPECT_EQ(formatDouble(1.0 / 3.0), "0.333333333333333");
+}
+
+TEST(NumberTextTest, NotANumberAndInfinitiesHaveTheirNames)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        double value;
+        const char *text, *data;
+    } cases[] = {
+        { nan, "NaN", "nan" }, { -nan, "NaN", "nan" }, { inf, "Inf", "inf" }, { -inf, "-Inf", "-inf" },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatSingle(float(c.value)), c.text) << c.value;
+        EXPECT_EQ(formatDouble(c.value), c.text) << c.value;
+        EXPECT_EQ(formatDataNumber(c.value), c.data) << c.value;
+    }
 }
 
 }
