@@ -74,6 +74,9 @@ const std::vector<double>& valuesToWrite()
             Double::infinity(), Double::quiet_NaN(), 0.1, 0.5, 1.5, 2.5, 0.125, 0.375, 1e10, 1e-10,
             9007199254740993.0, 123456.5, 1234567.5, 0.0001, 0.00001, 999999.5, 9999999.5, 99999.95,
             0.9999995, 0.99999995, 999999999999999.5, 0.05, 0.005, 0.0005,
+            // 3.5e-214 and 1.3e-18 of it, which a printf that cuts its digits short
+            // (Emscripten's) writes as "3e-214" with one digit.
+            readWithFromChars("3.5e-214"),
         };
         for (int exponent = -324; exponent <= 308; ++exponent) {
             const double power = readWithFromChars(("1e" + std::to_string(exponent)).c_str());
@@ -98,17 +101,35 @@ const std::vector<double>& valuesToWrite()
                 edges.push_back(double((lowest + random.next() % (9 * lowest)) * 10 + 5));
             }
         }
+        // The doubles nearest to decimal ties, as close to one as a double comes without
+        // being one: ties of 2 to 18 significant digits at every exponent, and ties at
+        // the 1st to 7th decimal of values of up to 15 digits before the point.
+        auto digitsText = [&random](int count) {
+            std::string text;
+            for (int k = 0; k < count; ++k)
+                text += random.digit();
+            return text;
+        };
+        for (int i = 0; i < 3000; ++i) {
+            const std::string tie = std::to_string(1 + random.below(9)) + digitsText(random.below(17)) + "5e"
+                + std::to_string(random.below(650) - 340);
+            edges.push_back(readWithFromChars(tie.c_str()));
+            const std::string fixedTie = digitsText(random.below(16)) + "." + digitsText(random.below(7)) + "5";
+            edges.push_back(readWithFromChars(fixedTie.c_str()));
+        }
         std::vector<double> all;
         for (const double edge : edges)
             all.insert(all.end(), { edge, -edge, std::nextafter(edge, 0.0), std::nextafter(edge, Double::infinity()),
                                     -std::nextafter(edge, Double::infinity()) });
         for (int i = 0; i < 10000; ++i) {
             const std::uint64_t bits = random.next();
-            all.push_back(std::bit_cast<double>(bits));
+            if (i % 2 == 0)
+                all.push_back(std::bit_cast<double>(bits)); // mostly far from 1: slow to write
             all.push_back(std::bit_cast<float>(std::uint32_t(bits)));
             all.push_back(std::ldexp(double(bits >> 11), random.below(140) - 100 - 53)); // 1e-30 to 1e12
             all.push_back(double(float(std::ldexp(double(bits >> 40), random.below(60) - 40 - 24))));
-            all.push_back(std::bit_cast<double>(bits >> 12)); // subnormal
+            if (i % 5 == 0)
+                all.push_back(std::bit_cast<double>(bits >> 12)); // subnormal
         }
         return all;
     }();
