@@ -11,6 +11,8 @@
 
 namespace {
 
+using modMain::LeadingNumberReader;
+
 constexpr std::size_t MaxTextLength = 12;   // characters kept of the typed text
 constexpr std::size_t MaxNumberLength = 16; // digits stop being taken at this length
 constexpr float ResultLimit = 1e10f;
@@ -144,12 +146,13 @@ bool fitsSingle(double value)
     return std::fabs(value) < limit;
 }
 
-// Converts the number text and applies the multiplier. Returns false where the value
-// does not fit double or single precision.
-bool convertNumberText(const std::string& numberText, float multiplier, float& Result)
+// Converts the number text, its leading number read by `read`, and applies the
+// multiplier. Returns false where the value does not fit double or single precision.
+bool convertNumberText(const std::string& numberText, float multiplier, float& Result,
+                       LeadingNumberReader read)
 {
     double value = 0;
-    if (!readLeadingNumber(numberText, value))
+    if (!read(numberText, value))
         return false;
     if (!fitsSingle(value))
         return false;
@@ -254,11 +257,16 @@ namespace modMain {
 
 void ParseEngValue(std::string& Text, float& Result)
 {
+    ParseEngValue(Text, Result, readLeadingNumber);
+}
+
+void ParseEngValue(std::string& Text, float& Result, LeadingNumberReader read)
+{
     float multiplier = 1;
     const std::string numberText = scanNumberText(Text, multiplier);
 
     // A value beyond single or double precision gives the upper limit, whatever its sign.
-    if (!convertNumberText(numberText, multiplier, Result))
+    if (!convertNumberText(numberText, multiplier, Result, read))
         Result = ResultLimit;
 }
 

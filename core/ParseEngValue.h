@@ -15,6 +15,12 @@ namespace modMain {
 // double precision gives 1e10 whatever its sign. No error reaches the caller.
 void ParseEngValue(std::string& Text, float& Result);
 
+// Reads the leading number of the text the scan has made ("-1.5E+3k", "2.5E-"), in
+// double precision; false where it is too large. ParseEngValue has its own; a test
+// hands it another to compare the two.
+using LeadingNumberReader = bool (*)(const std::string& numberText, double& value);
+void ParseEngValue(std::string& Text, float& Result, LeadingNumberReader read);
+
 // Whether the parser finds a number in a text: a digit before any exponent or multiplier
 // letter, among its first 12 characters. Text without one ("", "abc", "-k5", "-e5") reads
 // as 0 without meaning it.
