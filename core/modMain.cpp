@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/modMain.h"
 
+#include "core/Version.h"
+
 #include <cmath>
 #include <stdexcept>
 
@@ -9,7 +11,7 @@ namespace modMain {
 void InitSharedState()
 {
     CopyrightText = "Copyright \u00A9 2026 The Tavinel authors";
-    VersionText = "2.01";
+    VersionText = ProgramVersion;
     ClipperOn = 0;
     YAxisMode = 1;
     ModDepth = 1.2f;

@@ -17,8 +17,14 @@ cmake --preset release
 cmake --build --preset release
 cpack --preset release
 
-deb="build/release/tavinel_2.01_$(dpkg --print-architecture).deb"
 fail() { echo "check-package: $*" >&2; exit 1; }
+# The one version: the CMake project's, which the programs, package, changelog and
+# AppStream release must all carry.
+version=$(sed -n 's/^project(Tavinel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ -n "$version" ] || fail "no version in CMakeLists.txt"
+grep -q "<release version=\"$version\"" packaging/org.tavinel.Tavinel.metainfo.xml \
+  || fail "the AppStream metadata has no release $version"
+deb="build/release/tavinel_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no $deb"
 
 listing=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
@@ -35,7 +41,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation; do
   grep -q "\b$package\b" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
-[ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "tavinel 2.01" ] || fail "wrong name or version"
+[ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "tavinel $version" ] || fail "wrong name or version"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
@@ -43,8 +49,8 @@ dpkg-deb -x "$deb" "$unpacked"
 for program in tavinel tavinel-render; do
   file "$unpacked/usr/bin/$program" | grep -q ', stripped' || fail "$program is not stripped"
 done
-zcat "$unpacked/usr/share/doc/tavinel/changelog.gz" | dpkg-parsechangelog -l- -SVersion | grep -qx 2.01 \
-  || fail "the changelog does not name version 2.01"
+zcat "$unpacked/usr/share/doc/tavinel/changelog.gz" | dpkg-parsechangelog -l- -SVersion | grep -qxF "$version" \
+  || fail "the changelog does not name version $version"
 head -n 1 "$unpacked/usr/share/doc/tavinel/copyright" \
   | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   || fail "the copyright file is not in the machine-readable format"
@@ -59,8 +65,8 @@ appstream=$(appstreamcli validate --no-net --no-color "$unpacked/usr/share/metai
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 "${sudo[@]}" dpkg -i "$deb" >/dev/null
-[ "$(/usr/bin/tavinel --version)" = "tavinel 2.01" ] || fail "the installed tavinel does not run"
-[ "$(/usr/bin/tavinel-render --version)" = "tavinel-render 2.01" ] || fail "the installed tavinel-render does not run"
+[ "$(/usr/bin/tavinel --version)" = "tavinel $version" ] || fail "the installed tavinel does not run"
+[ "$(/usr/bin/tavinel-render --version)" = "tavinel-render $version" ] || fail "the installed tavinel-render does not run"
 /usr/bin/tavinel-render --png "$unpacked/am.png" am click:optLog
 [ -s "$unpacked/am.png" ] || fail "the installed tavinel-render drew nothing"
 "${sudo[@]}" dpkg -r tavinel >/dev/null

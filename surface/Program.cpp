@@ -2,6 +2,7 @@
 #include "surface/Program.h"
 
 #include "core/FaultCheck.h"
+#include "core/Version.h"
 #include "surface/Form.h"
 #include "surface/MessageBox.h"
 
@@ -76,7 +77,7 @@ void fail(Form* owner, const std::string& error)
     end();
 }
 
-const char* version() { return TAVINEL_VERSION; }
+const char* version() { return ProgramVersion; }
 
 void setRecording(bool on) { recordingOn = on; }
 bool recording() { return recordingOn; }

@@ -3,6 +3,7 @@
 
 #include "core/PlotSource.h"
 #include "core/RecordingSurface.h"
+#include "core/Version.h"
 #include "core/WavFile.h"
 #include "core/WholeFile.h"
 #include "core/WindowModel.h"
@@ -14,9 +15,6 @@
 #include <ostream>
 #include <sstream>
 
-#ifndef TAVINEL_VERSION
-#error "TAVINEL_VERSION must name the program's version"
-#endif
 
 namespace RenderCommand {
 
@@ -276,7 +274,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         return 0;
     }
     if (options.version) {
-        out << "tavinel-render " << TAVINEL_VERSION << '\n';
+        out << "tavinel-render " << ProgramVersion << '\n';
         return 0;
     }
 
