@@ -3,7 +3,8 @@
 # Sets up, builds and then runs Tavinel or its test suite.
 #
 #   ./build.sh run    install what is missing, build, start Tavinel (menu window)
-#   ./build.sh test   install what is missing, build, run the whole test suite headless
+#   ./build.sh test   install what is missing, build (the WebAssembly files too), run the
+#                     whole test suite headless
 #   ./build.sh web    install what is missing, build the WebAssembly files (emscripten)
 #
 # Works as root or through sudo, with or without a display; on a machine that already
@@ -17,7 +18,8 @@ case "$mode" in
   *) echo "usage: $0 run|test|web" >&2; exit 2 ;;
 esac
 
-if [ "$mode" = web ]; then
+# The Qt-free code for WebAssembly, in build/web.
+build_web() {
   tools/install-packages.sh cmake ninja-build emscripten
   # Debian's emcc runs its JavaScript optimiser with the machine's node, which finds Debian's
   # node modules (acorn) only through NODE_PATH when it is not Debian's own node.
@@ -29,9 +31,17 @@ if [ "$mode" = web ]; then
     emcmake cmake --preset web
   fi
   cmake --build --preset web
-  echo "Built build/web/tavinel-render.js (node build/web/tavinel-render.js --version)"
+}
+
+if [ "$mode" = web ]; then
+  build_web
+  echo "Built build/web/tavinel-render.js (node build/web/tavinel-render.js --help)"
   echo "  and build/web/tavinel-core.js (TavinelCore() in a page or through require)."
   exit 0
+fi
+# The test suite compares the WebAssembly build's render tool with the desktop's.
+if [ "$mode" = test ]; then
+  (build_web)
 fi
 
 tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \

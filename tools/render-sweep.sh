@@ -8,8 +8,10 @@
 #   tools/render-sweep.sh [--outputs LIST] TOOL...   > manifest
 #
 # TOOL is the command that runs a render tool (e.g. build/default/tools/tavinel-render,
-# or "node build/web/tavinel-render.js"). LIST is a comma-separated subset of
-# ops,png,lines,trace,wav,controls (default all but png).
+# or node build/web/tavinel-render.js). LIST is a comma-separated subset of
+# ops,png,lines,trace,wav,controls (default all but png); each window is asked only for
+# what it can have (the menu has no data, the FM window no trace, and data only after an
+# accepted Update), so that one missing table does not hide the rest.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 outputs="ops,lines,trace,wav,controls"
@@ -20,11 +22,16 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
 
-# One state: the window and its steps; writes the hashes of the outputs asked for.
-render() {
-    local state="$1"; shift
-    local args=()
+# One state: the outputs wanted of it, the window and its steps; writes the hashes of the
+# outputs asked for (those of the sweep's list among the wanted).
+render_only() {
+    local wanted="$1" state="$2"; shift 2
+    local args=() asked=()
     for output in ${outputs//,/ }; do
+        [[ ",$wanted," == *",$output,"* ]] && asked+=("$output")
+    done
+    [ ${#asked[@]} -gt 0 ] || return 0
+    for output in "${asked[@]}"; do
         case "$output" in
             ops) args+=(--ops "$work/ops") ;;
             png) args+=(--png "$work/png") ;;
@@ -37,15 +44,24 @@ render() {
     rm -f "$work"/ops "$work"/png "$work"/lines "$work"/trace "$work"/wav "$work"/controls
     local status=0
     "${tool[@]}" "${args[@]}" "$@" >"$work/out" 2>"$work/err" || status=$?
-    echo "$state status $status $(sha256sum <"$work/err" | cut -c1-16)"
-    for output in ${outputs//,/ }; do
+    echo "$state $wanted status $status $(sha256sum <"$work/err" | cut -c1-16)"
+    for output in "${asked[@]}"; do
         if [ -f "$work/$output" ]; then
             echo "$state $output $(sha256sum <"$work/$output" | cut -c1-64)"
         fi
     done
 }
 
-render opening opening
+# Everything of an AM or SSB state; the drawing and controls of the menu; the FM window's
+# drawing and controls, and its data in a run of its own.
+render() { render_only ops,png,lines,trace,wav,controls "$@"; }
+render_menu() { render_only ops,png,controls "$@"; }
+render_fm() {
+    render_only ops,png,controls "$@"
+    render_only lines,wav "$@"
+}
+
+render_menu opening opening
 for audio in 1000 2000 3000; do
   for depth in 0 10 25 50 100 120 140; do
     for axis in optLinear optLog; do
@@ -73,10 +89,10 @@ done
 # fuzz corpus's inputs: four lines, one a box.
 boxes=(txtModulatingFrequency txtPeakDeviation txtPlotWidth txtPlotBottom)
 mapfile -t texts < <(grep -o '{ "[^"]*", [^}"]*}' "$top/tests/number_text_test.cpp" | sed 's/{ "\([^"]*\)".*/\1/' | sort -u)
-render fm-opened fm
+render_fm fm-opened fm
 for box in "${boxes[@]}"; do
     for text in "${texts[@]}"; do
-        render "fm-$box-[$text]" fm "type:$box=$text" click:cmdDisplay
+        render_fm "fm-$box-[$text]" fm "type:$box=$text" click:cmdDisplay
     done
 done
 for input in "$top"/fuzz/corpus/fmupdate/*; do
@@ -86,22 +102,22 @@ for input in "$top"/fuzz/corpus/fmupdate/*; do
         [ $i -lt 4 ] && steps+=("type:${boxes[$i]}=$line")
         i=$((i + 1))
     done <"$input"
-    render "fm-corpus-$(basename "$input")" fm "${steps[@]}" click:cmdDisplay
+    render_fm "fm-corpus-$(basename "$input")" fm "${steps[@]}" click:cmdDisplay
 done
-render fm-twice fm type:txtPeakDeviation=15k click:cmdDisplay type:txtPlotBottom=-100 key:txtPlotBottom=Return
-render fm-rejected fm click:cmdDisplay type:txtPeakDeviation=60k click:cmdDisplay
+render_fm fm-twice fm type:txtPeakDeviation=15k click:cmdDisplay type:txtPlotBottom=-100 key:txtPlotBottom=Return
+render_fm fm-rejected fm click:cmdDisplay type:txtPeakDeviation=60k click:cmdDisplay
 
 # Keys as the windows take them, and steps that end the program or go wrong.
 render keys-am-down am key:optAudio1000=Down key:optModulation100=Up key:optLinear=Down key:Option1=Right
 render keys-am-unchosen am key:optAudio2000=Down key:optClipperOff=Space key:optClipperOn=Space
 render keys-ssb ssb key:optDouble=Down key:Option9=Left key:Option16=Up key:optUpper=Up key:Option9=Down
-render keys-fm fm type:txtPeakDeviation=7.215k key:txtPlotWidth=Return type:txtPlotBottom=-100 key:txtPlotBottom=Enter
-render keys-buttons fm key:cmdDisplay=Space key:cmdDisplay=Tab key:cmdExit=F1 key:txtModulatingFrequency=Escape
-render keys-menu opening key:cmdSSBenter=Return key:optAudio3000=Space
+render_fm keys-fm fm type:txtPeakDeviation=7.215k key:txtPlotWidth=Return type:txtPlotBottom=-100 key:txtPlotBottom=Enter
+render_fm keys-buttons fm key:cmdDisplay=Space key:cmdDisplay=Tab key:cmdExit=F1 key:txtModulatingFrequency=Escape
+render_menu keys-menu opening key:cmdSSBenter=Return key:optAudio3000=Space
 render keys-exit am key:cmdExit=Return
-render exit-then-step ssb click:cmdExit click:optLower
-render menu-exit opening click:cmdExit
+render_menu exit-then-step ssb click:cmdExit click:optLower
+render_menu menu-exit opening click:cmdExit
 render unknown-control am click:optNothing
 render unknown-key am key:optLog=Home
-render unknown-window radio
-render unknown-step fm nonsense
+render_menu unknown-window radio
+render_menu unknown-step fm nonsense
