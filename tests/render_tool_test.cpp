@@ -134,6 +134,21 @@ TEST_F(RenderToolTest, WavIsTheSoundOfTheStateTheStepsLeave)
     EXPECT_TRUE(QFile::exists(wav));
 }
 
+// Any screen the tool takes draws every window, at any zoom: what falls beside the canvas
+// (a screen far larger or smaller than the design's) is left out, never written past it.
+TEST_F(RenderToolTest, EveryScreenSizeAndZoomDraws)
+{
+    const std::string file = folder.filePath("controls.txt").toStdString();
+    for (const char* screen : { "1x1", "600x450", "19200x14400", "28800x16200", "1000000x1000000" })
+        for (const char* zoom : { "0.5", "2" })
+            for (const std::vector<std::string>& window :
+                 { std::vector<std::string> { "opening" }, { "am" }, { "ssb" }, { "fm", "click:cmdDisplay" } }) {
+                std::vector<std::string> arguments { "--screen", screen, "--zoom", zoom, "--controls", file };
+                arguments.insert(arguments.end(), window.begin(), window.end());
+                EXPECT_EQ(render(arguments), 0) << screen << " " << zoom << " " << window[0] << ": " << err.str();
+            }
+}
+
 // The largest zoom the help promises is taken (and nothing is drawn for --help).
 TEST_F(RenderToolTest, TakesTheLargestZoomItOffers)
 {
