@@ -62,7 +62,7 @@ frmAMplot::frmAMplot()
 
 void frmAMplot::onLoad()
 {
-    const bool drawn = checked([this] {
+    loadWithPlots([this] {
         setScaleFromScreen();
 
         moveControl("fraAudioFrequency", 300, 6200);
@@ -71,9 +71,7 @@ void frmAMplot::onLoad()
         moveControl("fraYaxis", 5000, 6200);
         moveControl("fraDemodulator", 8000, 6200);
 
-        moveControl("cmdExit", 8000, 8000);
-        resizeControl("cmdExit", 1200, 375);
-        setFontSize("cmdExit", screenButtonPoints());
+        placeExit(8000, 8000);
 
         // The choices selected when the window opens; the audio frequency (1 kHz) and the
         // clipper (off) keep their start-up values, which match theirs.
@@ -82,12 +80,7 @@ void frmAMplot::onLoad()
         DemodType = 0;
 
         printTitles(surface());
-        drawPlots(surface());
     });
-    if (!drawn)
-        return;
-    plotsChanged();
-    setFocus("cmdExit");
 }
 
 void frmAMplot::drawPlots(Surface& surface)

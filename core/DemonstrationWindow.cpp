@@ -36,3 +36,22 @@ void DemonstrationWindow::redraw()
     if (checked([this] { drawPlots(surface()); }))
         plotsChanged();
 }
+
+void DemonstrationWindow::loadWithPlots(const std::function<void()>& layout)
+{
+    const bool drawn = checked([&] {
+        layout();
+        drawPlots(surface());
+    });
+    if (!drawn)
+        return;
+    plotsChanged();
+    setFocus("cmdExit");
+}
+
+void DemonstrationWindow::placeExit(float left, float top)
+{
+    moveControl("cmdExit", left, top);
+    resizeControl("cmdExit", 1200, 375);
+    setFontSize("cmdExit", screenButtonPoints());
+}

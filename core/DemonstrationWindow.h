@@ -28,6 +28,11 @@ protected:
 
     // Draws the plots on the window's surface, under the fault check, and tells the host.
     void redraw();
+    // The end of a load handler: `layout` (under the fault check, with the plots drawn
+    // after it), then the host hears of the plots and the focus goes to Exit.
+    void loadWithPlots(const std::function<void()>& layout);
+    // Exit at a place in logical units, 1200 by 375, in the command buttons' font size.
+    void placeExit(float left, float top);
 
 private:
     std::string lastFrame_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/PortableNumbers.h"
 
+#include <cfenv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -204,8 +205,13 @@ bool readDecimal(std::string_view text, double& value)
     const std::string terminated(text);
     double read = 0;
     {
+        // A number out of range is an answer here, not a fault: the floating-point flags
+        // strtod raises for it (overflow, underflow) are put back as they were.
+        std::fexcept_t flags;
+        std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
         const CLocaleScope c;
         read = std::strtod(terminated.c_str(), nullptr);
+        std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
     }
     // strtod's ERANGE also flags subnormal results, so the range is judged by the result.
     bool nonZeroDigit = false;

@@ -91,7 +91,7 @@ frmSSBplot::frmSSBplot()
 
 void frmSSBplot::onLoad()
 {
-    const bool drawn = checked([this] {
+    loadWithPlots([this] {
         setScaleFromScreen();
 
         moveControl("fraAudioFrequency", 300, 6000);
@@ -99,9 +99,7 @@ void frmSSBplot::onLoad()
         moveControl("fraCarrier", 3300, 6000);
         moveControl("fraSuppression", 5100, 6000);
 
-        moveControl("cmdExit", 9000, 8000);
-        resizeControl("cmdExit", 1200, 375);
-        setFontSize("cmdExit", screenButtonPoints());
+        placeExit(9000, 8000);
 
         printTitles(surface());
 
@@ -110,13 +108,7 @@ void frmSSBplot::onLoad()
         SsbMode = 2;
         CarrierLevel = -120;
         SidebandLevel = 0;
-
-        drawPlots(surface());
     });
-    if (!drawn)
-        return;
-    plotsChanged();
-    setFocus("cmdExit");
 }
 
 bool frmSSBplot::idleWork()
