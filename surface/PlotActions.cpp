@@ -3,6 +3,7 @@
 
 #include "core/WholeFile.h"
 #include "surface/Form.h"
+#include "surface/HelpWindow.h"
 #include "surface/PictureExport.h"
 #include "surface/Program.h"
 
@@ -10,14 +11,11 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHelpEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QToolTip>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -194,29 +192,6 @@ void PlotActions::copySpectrumLines()
 
 void PlotActions::showHelp()
 {
-    if (!help_) {
-        help_ = new QDialog(&form_);
-        help_->setAttribute(Qt::WA_DeleteOnClose);
-        help_->setWindowTitle(tr("%1 help").arg(Program::Name));
-        help_->setFont(form_.font());
-        // The window's own text, then every key it answers to.
-        QString keys = "<p><b>" + tr("Keys") + "</b><br>" + tr("Right-click a plot to copy or save its picture or its data, or to play or save its sound.");
-        for (const QAction* action : form_.actions())
-            if (!action->shortcut().isEmpty())
-                keys += "<br>" + action->shortcut().toString(QKeySequence::NativeText) + ": " + QString(action->text()).remove("…");
-        keys += "<br>" + tr("Esc: close this help") + "</p>";
-        auto* text = new QLabel(fromUtf8(source_.helpText()) + keys, help_);
-        text->setTextFormat(Qt::RichText);
-        text->setWordWrap(true);
-        const int line = QFontMetrics(form_.font()).height();
-        text->setFixedWidth(32 * line);
-        auto* layout = new QVBoxLayout(help_);
-        layout->setContentsMargins(line, line, line, line);
-        layout->addWidget(text);
-        layout->setSizeConstraint(QLayout::SetFixedSize);
-    }
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    HelpWindow::show(form_, source_.helpText());
 }
 

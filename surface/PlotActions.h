@@ -5,13 +5,11 @@
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 
 class Form;
 class QAction;
-class QDialog;
 
 // What a demonstration window offers on its plots without a button of its own: a context
 // menu on each plot panel (copy or save the picture, copy or save that plot's data, and
@@ -68,5 +66,4 @@ private:
     QAction* copyData_;
     QAction* saveData_;
     int menuPanel_ = -1;
-    QPointer<QDialog> help_;
 };

@@ -32,10 +32,12 @@ protected:
             EXPECT_EQ(placed.height(), pixels(control.twips.height));
             EXPECT_EQ(widget->font().pixelSize(), std::max(1, int(std::lround(control.points * 20 * scale))));
             EXPECT_EQ(widget->isEnabled(), control.enabled);
-            if (auto* option = qobject_cast<QRadioButton*>(widget))
+            if (auto* option = qobject_cast<QRadioButton*>(widget)) {
                 EXPECT_EQ(option->isChecked(), control.checked);
-            if (auto* box = qobject_cast<QLineEdit*>(widget))
+            }
+            if (auto* box = qobject_cast<QLineEdit*>(widget)) {
                 EXPECT_EQ(box->text().toStdString(), control.caption);
+            }
         }
     }
 };
