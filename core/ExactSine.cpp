@@ -316,20 +316,19 @@ bool fastSine(double ax, Pair& s)
     return true;
 }
 
-// The float nearest hi + lo, for |lo| well below an ulp of hi.
-float nearestFloat(double hi, double lo)
+// The float nearest hi + lo (|lo| well below an ulp of hi), if the sum lies farther than
+// err from the midpoint between two floats; false otherwise.
+bool nearestFloat(double hi, double lo, double err, float& nearest)
 {
     const float f = float(hi);
-    const double ahead = (hi - double(f)) + lo; // hi - f is exact: they share a binade or two
-    if (ahead == 0)
-        return f;
-    const float g = std::nextafter(f, ahead > 0 ? std::numeric_limits<float>::infinity()
-                                                : -std::numeric_limits<float>::infinity());
-    const double middle = (double(f) + double(g)) / 2; // exact: 25 bits
-    const double beyond = (hi - middle) + lo;            // its sign is exact
-    if (beyond == 0)
-        return bitCast<u32>(f) & 1 ? g : f;
-    return (beyond > 0) == (ahead > 0) ? g : f;
+    const double ahead = (hi - double(f)) + lo; // hi - f is exact: one binade or the next
+    // The neighbour on the sum's side of f, and the midpoint between them (25 bits: exact).
+    const u32 bits = bitCast<u32>(f);
+    const float g = bitCast<float>((ahead > 0) == (f > 0) ? bits + 1 : bits - 1);
+    const double middle = (double(f) + double(g)) / 2;
+    const double beyond = (hi - middle) + lo; // hi - middle is exact too
+    nearest = (beyond > 0) == (ahead > 0) ? g : f;
+    return std::fabs(beyond) > err;
 }
 
 // ---- The wide route: fixed point in 32-bit words, value = words / 2^288, the top word the
@@ -520,11 +519,9 @@ float exactSin(float x)
         return x;
     Pair s;
     if (fastSine(ax, s)) {
-        const double err = std::fabs(s.hi) * FastError;
-        const float up = nearestFloat(s.hi, s.lo + err);
-        const float down = nearestFloat(s.hi, s.lo - err);
-        if (up == down)
-            return x < 0 ? -up : up;
+        float nearest;
+        if (nearestFloat(s.hi, s.lo, std::fabs(s.hi) * FastError, nearest))
+            return x < 0 ? -nearest : nearest;
     }
     return exactSinWide(x);
 }
