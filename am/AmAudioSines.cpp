@@ -2,9 +2,9 @@
 #include "am/AmAudioSines.h"
 
 #include "core/CarrierSine.h"
+#include "core/ExactSine.h"
 #include "core/modMain.h"
 
-#include <cmath>
 #include <map>
 #include <utility>
 
@@ -22,7 +22,7 @@ AudioSineTable computeAudioSines()
     sines->reserve(CarrierSteps + 1);
     for (float n = 0; n <= CarrierSteps; n += 1) {
         const float a = float(double(modMain::Pi) * modMain::AudioKHz / 180.0 * n / 100.0);
-        sines->push_back(std::sin(double(a)));
+        sines->push_back(exactSin(double(a)));
     }
     return sines;
 }

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "am/AmPlots.h"
 
+#include "core/ExactSine.h"
 #include "core/modMain.h"
-
-#include <cmath>
 
 using namespace modMain;
 
 float demodulatorOutput(float a)
 {
-    float E = float(double(ModDepth) * std::sin(double(a)) + 1.0);
+    float E = float(double(ModDepth) * exactSin(double(a)) + 1.0);
     if (ClipperOn == 1)
         E = applyModulationClipper(E);
     // The diode's knee acts before the limit at zero, so it also lifts the negative

@@ -2,6 +2,7 @@
 #include "app/OpeningArtwork.h"
 
 #include "core/CarrierSine.h"
+#include "core/ExactSine.h"
 #include "core/modMain.h"
 #include "core/Surface.h"
 
@@ -53,7 +54,7 @@ void DrawOpeningWaveform(Surface& surface)
         const double t = StepCount;
         WorkX = float(t * PanelWidth / 36000.0 + PanelLeft);
         WorkAngle = float(double(Pi) * AudioKHz / 180.0 * t / 100.0);
-        WorkEnv = float(double(ModDepth) * std::sin(WorkAngle) + 1.0);
+        WorkEnv = float(double(ModDepth) * exactSin(WorkAngle) + 1.0);
         if (WorkEnv < 0)
             WorkEnv = 0;
         WorkY = float(double(WorkEnv) * carrierSine(int(StepCount)));
@@ -134,7 +135,7 @@ void DrawOpeningEnvelope(Surface& surface)
         const double t = StepCount;
         WorkX = float(t * PanelWidth / 360.0 + PanelLeft);
         WorkAngle = float(double(Pi) * AudioKHz / 180.0 * t);
-        WorkEnv = float(double(ModDepth) * std::sin(WorkAngle) + 1.0);
+        WorkEnv = float(double(ModDepth) * exactSin(WorkAngle) + 1.0);
         if (WorkEnv < 0)
             WorkEnv = 0;
         WorkY = float(PanelBottom - PanelHeight * 0.25 - PanelHeight * 0.25 * double(WorkEnv));

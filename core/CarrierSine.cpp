@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/CarrierSine.h"
 
+#include "core/ExactSine.h"
+
 #include <array>
 #include <cassert>
-#include <cmath>
 
 namespace {
 
@@ -14,7 +15,7 @@ const CarrierTable& carrierTable()
     static const CarrierTable table = [] {
         CarrierTable sines {};
         for (int step = 0; step <= CarrierSteps; ++step)
-            sines[step] = std::sin(3000.0 * step);
+            sines[step] = exactSin(3000.0 * step);
         return sines;
     }();
     return table;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fm/FmSpectrumPlot.h"
 
+#include "core/ExactSine.h"
 #include "fm/FmState.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 
 using namespace FmState;
@@ -41,7 +41,7 @@ PeriodicSound fmSound()
     const double index = ModIndex;
     for (std::size_t i = 0; i < length; ++i) {
         const double tonePhase = 2.0 * std::numbers::pi * double(i) / double(length);
-        signal[i] = std::sin(carrierTones * tonePhase + index * std::sin(tonePhase));
+        signal[i] = exactSin(carrierTones * tonePhase + index * exactSin(tonePhase));
     }
     return PeriodicSound::fromSignal(signal, FmLoudness);
 }

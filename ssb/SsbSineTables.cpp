@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ssb/SsbSineTables.h"
 
+#include "core/ExactSine.h"
 #include "core/modMain.h"
 
-#include <cmath>
 #include <map>
 #include <utility>
 
@@ -22,7 +22,7 @@ SineTable computeSineTable(double kHz)
     // The same single-precision time count as the trace itself.
     for (float stepTime = 0; stepTime <= 2; stepTime += 0.00005f) {
         const double t = stepTime;
-        sines->push_back(std::sin(2.0 * t * double(modMain::Pi) * kHz));
+        sines->push_back(exactSin(2.0 * t * double(modMain::Pi) * kHz));
     }
     return sines;
 }

@@ -2,6 +2,7 @@
 #include "PlotTestSupport.h"
 
 #include "am/AmPlots.h"
+#include "core/ExactSine.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,10 +98,10 @@ TEST(AmEnvelopeTest, TraceIsTheSameWhateverWasDrawnBefore)
             ASSERT_EQ(lines.size(), 36001u);
             for (int n = 0; n <= 36000; ++n) {
                 const float a = float(double(Pi) * s.kHz / 180.0 * n / 100.0);
-                float E = float(double(s.depth) * std::sin(double(a)) + 1.0);
+                float E = float(double(s.depth) * exactSin(double(a)) + 1.0);
                 if (s.clipper == 1)
                     E = applyModulationClipper(E);
-                const float y = float(3000.0 - 1200.0 * std::max(E, 0.0f) * std::sin(3000.0 * n));
+                const float y = float(3000.0 - 1200.0 * std::max(E, 0.0f) * exactSin(3000.0 * n));
                 ASSERT_EQ(lines[std::size_t(n)].y2, std::clamp(y, 500.0f, 5500.0f))
                     << "pass " << pass << ", " << s.kHz << " kHz, depth " << s.depth << ", point " << n;
             }
