@@ -3,8 +3,8 @@
 
 #include "am/AmAudioSines.h"
 #include "core/CarrierSine.h"
-#include "core/modMain.h"
 #include "core/Surface.h"
+#include "core/modMain.h"
 
 using namespace modMain;
 

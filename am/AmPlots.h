@@ -52,4 +52,3 @@ std::vector<Trace> amTraces();
 
 // What the demodulator output sounds like: one period of the tone at 48 kHz.
 PeriodicSound amSound();
-

@@ -174,10 +174,12 @@ void HeadlessSession::type(const std::string& name, const std::string& text)
 
 void HeadlessSession::key(const std::string& name, const std::string& key)
 {
+    // clang-format off
     static const std::map<std::string, Key> keys = { { "Return", Key::Return }, { "Enter", Key::Enter },
                                                      { "Space", Key::Space },   { "Up", Key::Up },
                                                      { "Down", Key::Down },     { "Left", Key::Left },
                                                      { "Right", Key::Right } };
+    // clang-format on
     WindowModel* model = window();
     const auto found = keys.find(key);
     if (model && found != keys.end())

@@ -3,8 +3,8 @@
 
 #include "core/CarrierSine.h"
 #include "core/ExactSine.h"
-#include "core/modMain.h"
 #include "core/Surface.h"
+#include "core/modMain.h"
 
 #include <cmath>
 

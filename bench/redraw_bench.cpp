@@ -5,7 +5,6 @@
 // on a 4K projector or a HiDPI laptop). Each scene is drawn by the program's canvas and by
 // one QPainter call per operation; the summary at the end gives the medians and their ratio.
 
-#include "tests/RedrawScenes.h"
 #include "am/AmPlots.h"
 #include "app/DesktopSession.h"
 #include "core/WavFile.h"
@@ -16,6 +15,7 @@
 #include "surface/PainterSurface.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
+#include "tests/RedrawScenes.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -128,14 +128,23 @@ int main(int argc, char* argv[])
     const auto all = redrawScenes();
     for (const RedrawScene& scene : all) {
         benchmark::RegisterBenchmark(("compute/" + scene.name).c_str(), computeOnly, scene)
-            ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(9)
+            ->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark(("canvas/" + scene.name).c_str(), canvasRedraw, scene, false)
-            ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(9)
+            ->ReportAggregatesOnly(true);
         if (scene.name.starts_with("SSB"))
             benchmark::RegisterBenchmark(("first/" + scene.name).c_str(), canvasRedraw, scene, true)
-                ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+                ->Unit(benchmark::kMillisecond)
+                ->Repetitions(9)
+                ->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark(("painter/" + scene.name).c_str(), painterRedraw, scene)
-            ->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true)->Iterations(3);
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(3)
+            ->ReportAggregatesOnly(true)
+            ->Iterations(3);
     }
     const std::pair<std::string, PeriodicSound (*)()> sounds[]
         = { { "AM", amSound }, { "SSB", ssbSound }, { "FM", fmSound } };
@@ -143,7 +152,9 @@ int main(int argc, char* argv[])
         for (const auto& [window, sound] : sounds)
             if (scene.name.starts_with(window + " "))
                 benchmark::RegisterBenchmark(("sound/" + scene.name).c_str(), soundTwoSeconds, scene, sound)
-                    ->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+                    ->Unit(benchmark::kMillisecond)
+                    ->Repetitions(9)
+                    ->ReportAggregatesOnly(true);
     // Both ways are timed in interleaved repetitions, so a busy spell on a shared machine
     // slows both alike instead of skewing their ratio.
     std::vector<char*> arguments(argv, argv + argc);

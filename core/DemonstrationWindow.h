@@ -20,7 +20,7 @@ protected:
     // A frame, then the option buttons in it: each at left 120 and 300 high; choosing one
     // stores its setting (`store`) and redraws the plots.
     Control& addFrame(const std::string& name, const std::string& caption, double left, double top, double width,
-                  double height);
+                      double height);
     void addChoice(const std::string& name, const std::string& caption, double top, double width,
                    bool selected, std::function<void()> store);
     // The Exit button, in bold: it unloads the window and ends the program.

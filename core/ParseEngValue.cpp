@@ -73,14 +73,41 @@ bool findMultiplier(const std::string& character, char& recorded, float& value)
     if (character.size() != 1)
         return false;
     switch (character[0]) {
-    case 'p': case 'P': recorded = 'p'; value = 1e-12f; return true;
-    case 'n': case 'N': recorded = 'n'; value = 1e-9f; return true;
-    case 'u': case 'U': recorded = 'u'; value = 1e-6f; return true;
-    case 'm': recorded = 'm'; value = 0.001f; return true;
-    case 'k': case 'K': recorded = 'k'; value = 1000.0f; return true;
-    case 'M': recorded = 'M'; value = 1e6f; return true;
-    case 'g': case 'G': recorded = 'G'; value = 1e9f; return true;
-    default: return false;
+    case 'p':
+    case 'P':
+        recorded = 'p';
+        value = 1e-12f;
+        return true;
+    case 'n':
+    case 'N':
+        recorded = 'n';
+        value = 1e-9f;
+        return true;
+    case 'u':
+    case 'U':
+        recorded = 'u';
+        value = 1e-6f;
+        return true;
+    case 'm':
+        recorded = 'm';
+        value = 0.001f;
+        return true;
+    case 'k':
+    case 'K':
+        recorded = 'k';
+        value = 1000.0f;
+        return true;
+    case 'M':
+        recorded = 'M';
+        value = 1e6f;
+        return true;
+    case 'g':
+    case 'G':
+        recorded = 'G';
+        value = 1e9f;
+        return true;
+    default:
+        return false;
     }
 }
 

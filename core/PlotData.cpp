@@ -42,7 +42,8 @@ std::string offsetReadout(double offsetHz)
     number.erase(number.find_last_not_of('0') + 1);
     if (number.back() == '.')
         number.pop_back();
-    const char* sign = offsetHz > 0 ? "+" : offsetHz < 0 ? "\u2212" : "";
+    const char* sign = offsetHz > 0 ? "+" : offsetHz < 0 ? "\u2212"
+                                                         : "";
     return sign + number + (size >= 1000 || size == 0 ? " kHz" : " Hz");
 }
 
@@ -55,7 +56,7 @@ std::string lineReadout(const SpectrumLine& line, double fmIndex)
     if (line.order >= 0 && !std::isnan(fmIndex))
         text.append("J").append(std::to_string(line.order)).append("(").append(fixedReadout(fmIndex, 3)).append(")").append(dot);
     text += line.amplitude >= 0.001 || line.amplitude == 0 ? fixedReadout(line.amplitude, 3)
-                                                            : formatDataNumber(line.amplitude);
+                                                           : formatDataNumber(line.amplitude);
     return text + dot + fixedReadout(line.levelDb(), 2) + " dB";
 }
 

@@ -19,7 +19,10 @@ struct LogicalRect {
 
 // One plot of a window: its dark box and how its x axis runs.
 struct PlotPanel {
-    enum class Kind { Spectrum, Trace };
+    enum class Kind {
+        Spectrum,
+        Trace
+    };
     Kind kind = Kind::Spectrum;
     LogicalRect area;        // the dark box, in the window's logical units
     double originX = 0;      // x of the carrier (spectrum) or of t = 0 (trace)

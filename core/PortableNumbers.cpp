@@ -122,7 +122,10 @@ std::string nonFiniteText(double value)
 // from the user's with setlocale) stays as it is for every other thread and afterwards.
 class CLocaleScope {
 public:
-    CLocaleScope() : previous_(uselocale(cLocale())) {}
+    CLocaleScope()
+        : previous_(uselocale(cLocale()))
+    {
+    }
     ~CLocaleScope() { uselocale(previous_); }
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;

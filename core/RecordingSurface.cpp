@@ -14,14 +14,18 @@ void OpLog::scale(const Surface& surface)
 
 void OpLog::line(const Surface& surface, float x1, float y1, float x2, float y2, Colour colour)
 {
+    // clang-format off
     ops_.push_back({ .kind = DrawOp::Kind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = colour,
                      .width = surface.lineWidth() });
+    // clang-format on
 }
 
 void OpLog::box(const Surface& surface, float x1, float y1, float x2, float y2, Colour colour)
 {
+    // clang-format off
     ops_.push_back({ .kind = DrawOp::Kind::Box, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = colour,
                      .width = surface.lineWidth() });
+    // clang-format on
 }
 
 void OpLog::fill(float x1, float y1, float x2, float y2, Colour colour)
@@ -31,8 +35,10 @@ void OpLog::fill(float x1, float y1, float x2, float y2, Colour colour)
 
 void OpLog::text(const Surface& surface, float x, float y, const std::string& text)
 {
+    // clang-format off
     ops_.push_back({ .kind = DrawOp::Kind::Text, .x1 = x, .y1 = y, .bold = surface.fontBold(),
                      .points = surface.fontSize(), .text = text });
+    // clang-format on
 }
 
 void OpLog::message(const std::string& text)

@@ -9,7 +9,14 @@
 
 // One drawing operation as it reached a surface, in logical units.
 struct DrawOp {
-    enum class Kind { Scale, Fill, Box, Line, Text, Message };
+    enum class Kind {
+        Scale,
+        Fill,
+        Box,
+        Line,
+        Text,
+        Message
+    };
     Kind kind;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0; // scale: x1 = width, y1 = height; text: x1, y1
     Colour colour = 0;

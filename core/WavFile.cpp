@@ -30,8 +30,8 @@ std::string wavFile(const std::vector<std::int16_t>& samples)
     appendNumber(bytes, 36 + dataSize, 4); // what follows this field
     append(bytes, "WAVE");
     append(bytes, "fmt ");
-    appendNumber(bytes, 16, 4);            // size of the format chunk
-    appendNumber(bytes, 1, 2);             // PCM
+    appendNumber(bytes, 16, 4); // size of the format chunk
+    appendNumber(bytes, 1, 2);  // PCM
     appendNumber(bytes, Channels, 2);
     appendNumber(bytes, PeriodicSound::SampleRate, 4);
     appendNumber(bytes, PeriodicSound::SampleRate * BlockAlign, 4); // bytes a second

@@ -12,8 +12,19 @@
 // A host builds its widgets from this; the window's model keeps it up to date as its
 // handlers move, size, enable and choose controls.
 
-enum class ControlKind { Window, Frame, Option, Button, Label, TextBox };
-enum class TextAlign { Left, Centre, Right };
+enum class ControlKind {
+    Window,
+    Frame,
+    Option,
+    Button,
+    Label,
+    TextBox
+};
+enum class TextAlign {
+    Left,
+    Centre,
+    Right
+};
 
 // A rectangle in twips, relative to the control's frame (an option button) or to the
 // window's client area.
@@ -24,8 +35,8 @@ struct TwipsRect {
 struct Control {
     ControlKind kind = ControlKind::Label;
     std::string name;
-    std::string caption;  // a text box's text
-    std::string frame;    // the frame an option button stands in; empty for the window
+    std::string caption; // a text box's text
+    std::string frame;   // the frame an option button stands in; empty for the window
     TwipsRect twips;
     double points = 9.75;
     bool bold = false;
@@ -42,10 +53,10 @@ struct WindowDesign {
     float clientWidthTwips = 12000;
     float clientHeightTwips = 9000;
     bool titleBar = false;
-    bool bold = false;              // the window's own font, which its titles are printed in
-    std::vector<Control> controls;  // in the order they were made
+    bool bold = false;             // the window's own font, which its titles are printed in
+    std::vector<Control> controls; // in the order they were made
     std::vector<std::string> focusOrder;
-    std::string defaultButton;      // pressed by Return or Enter in a text box; empty for none
+    std::string defaultButton; // pressed by Return or Enter in a text box; empty for none
 };
 
 std::string controlKindName(ControlKind kind);

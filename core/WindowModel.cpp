@@ -12,12 +12,18 @@
 std::string controlKindName(ControlKind kind)
 {
     switch (kind) {
-    case ControlKind::Window: return "window";
-    case ControlKind::Frame: return "frame";
-    case ControlKind::Option: return "option";
-    case ControlKind::Button: return "button";
-    case ControlKind::Label: return "label";
-    case ControlKind::TextBox: return "textbox";
+    case ControlKind::Window:
+        return "window";
+    case ControlKind::Frame:
+        return "frame";
+    case ControlKind::Option:
+        return "option";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::TextBox:
+        return "textbox";
     }
     return "control";
 }
@@ -156,7 +162,9 @@ bool WindowModel::pressKey(const std::string& name, Key key)
             if (&other == target || other.kind != ControlKind::Option || other.frame != target->frame || !other.enabled)
                 continue;
             const auto [ox, oy] = centre(other);
-            const bool ahead = key == Key::Up ? oy < y : key == Key::Down ? oy > y : key == Key::Left ? ox < x : ox > x;
+            const bool ahead = key == Key::Up ? oy < y : key == Key::Down ? oy > y
+                : key == Key::Left                                        ? ox < x
+                                                                          : ox > x;
             const double distance = (ox - x) * (ox - x) + (oy - y) * (oy - y);
             if (ahead && (!best || distance < bestDistance)) {
                 best = &other;

@@ -14,7 +14,15 @@ class Surface;
 
 // The keys a window's controls answer to by themselves; the host's own keys (Tab, F11,
 // Escape, F1, shortcuts) stay with the host.
-enum class Key { Return, Enter, Space, Up, Down, Left, Right };
+enum class Key {
+    Return,
+    Enter,
+    Space,
+    Up,
+    Down,
+    Left,
+    Right
+};
 
 // A window's behaviour, without a toolkit: its controls as they stand, its load sequence
 // and its handlers. A host shows it (the desktop's widgets, a web page, a headless

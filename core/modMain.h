@@ -6,8 +6,8 @@
 // where its panel lies, and the working registers of the drawing routines. There is one
 // of each for the whole run; nothing that InitSharedState does not set is non-zero.
 
-#include "core/NumberText.h"
 #include "core/Colour.h"
+#include "core/NumberText.h"
 
 #include <cstdint>
 #include <string>
@@ -15,18 +15,18 @@
 namespace modMain {
 
 // Settings, written by option buttons and load handlers, read by the plot routines.
-inline float AudioKHz = 0;          // modulating frequency in kHz: 1, 2 or 3
-inline float ModDepth = 0;          // AM depth as a fraction: 0, 0.1, 0.25, 0.5, 1, 1.2, 1.4
-inline std::int16_t ClipperOn = 0;  // AM modulation clipper: 1 on, 0 off
-inline std::int16_t DemodType = 0;  // AM demodulator: 0 ideal, 1 diode
-inline std::int16_t YAxisMode = 0;  // spectrum y axis: 1 linear, 2 decibels
-inline std::int16_t SsbMode = 0;    // 2 double sideband, 1 ideal upper, -1 ideal lower
-inline float CarrierLevel = 0;      // SSB carrier level in dB
-inline float SidebandLevel = 0;     // SSB unwanted-sideband level in dB
+inline float AudioKHz = 0;         // modulating frequency in kHz: 1, 2 or 3
+inline float ModDepth = 0;         // AM depth as a fraction: 0, 0.1, 0.25, 0.5, 1, 1.2, 1.4
+inline std::int16_t ClipperOn = 0; // AM modulation clipper: 1 on, 0 off
+inline std::int16_t DemodType = 0; // AM demodulator: 0 ideal, 1 diode
+inline std::int16_t YAxisMode = 0; // spectrum y axis: 1 linear, 2 decibels
+inline std::int16_t SsbMode = 0;   // 2 double sideband, 1 ideal upper, -1 ideal lower
+inline float CarrierLevel = 0;     // SSB carrier level in dB
+inline float SidebandLevel = 0;    // SSB unwanted-sideband level in dB
 
 // Constants and strings.
 inline float Pi = 0;
-inline Colour TraceColour = 0;      // light cyan &HFFFFA0: traces and spectral lines
+inline Colour TraceColour = 0; // light cyan &HFFFFA0: traces and spectral lines
 
 // The colours every plot panel shares.
 inline constexpr Colour PanelColour = 0x575757;     // the dark background box

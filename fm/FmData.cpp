@@ -25,7 +25,8 @@ protected:
     void drawLine(float x1, float, float, float, Colour) override
     {
         const int order = int(BesselOrder);
-        const double side = x1 < CarrierX ? -1.0 : x1 > CarrierX ? 1.0 : 0.0;
+        const double side = x1 < CarrierX ? -1.0 : x1 > CarrierX ? 1.0
+                                                                 : 0.0;
         lines.push_back({ .offsetHz = side * order * std::fabs(double(ModulatingFrequency)),
                           .amplitude = double(BesselValue),
                           .order = order });

@@ -2,9 +2,9 @@
 #include "fm/FmSpectrumPlot.h"
 
 #include "core/NumberText.h"
+#include "core/Surface.h"
 #include "core/modMain.h"
 #include "fm/FmState.h"
-#include "core/Surface.h"
 
 using namespace modMain;
 using namespace FmState;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fm/FmSpectrumPlot.h"
 
+#include "core/Surface.h"
 #include "core/modMain.h"
 #include "fm/FmState.h"
-#include "core/Surface.h"
 
 #include <cmath>
 

@@ -15,15 +15,15 @@ inline float PlotBottom = 0;          // depth of the plot's floor in dB, never 
 inline float ModIndex = 0;            // PeakDeviation / ModulatingFrequency
 
 // Working values of the Bessel-function spectrum, overwritten by every run.
-inline float BesselOrder = 0;         // current order n
-inline float ModIndexSquared = 0;     // the index squared
-inline float OrderFactorial = 0;      // n! for orders from 1
-inline float SeriesIndex = 0;         // index k of the current series term
-inline float SeriesTerm = 0;          // current term of the series
-inline float SeriesSum = 0;           // running sum; at the end Jn(index)
-inline float SeriesTolerance = 0;     // relative stopping tolerance of the series
-inline float BesselValue = 0;         // |Jn(index)|
-inline std::int16_t FloorCount = 0;   // orders so far at or beyond the floor
+inline float BesselOrder = 0;       // current order n
+inline float ModIndexSquared = 0;   // the index squared
+inline float OrderFactorial = 0;    // n! for orders from 1
+inline float SeriesIndex = 0;       // index k of the current series term
+inline float SeriesTerm = 0;        // current term of the series
+inline float SeriesSum = 0;         // running sum; at the end Jn(index)
+inline float SeriesTolerance = 0;   // relative stopping tolerance of the series
+inline float BesselValue = 0;       // |Jn(index)|
+inline std::int16_t FloorCount = 0; // orders so far at or beyond the floor
 
 // Sets every variable back to zero.
 void clearFmState();

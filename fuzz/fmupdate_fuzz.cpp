@@ -8,13 +8,13 @@
 // within the panel and its label strips, and no label with a doubled sign.
 
 #include "app/DesktopSession.h"
-#include "fuzz/EscapedText.h"
+#include "core/RecordingSurface.h"
 #include "core/modMain.h"
+#include "fuzz/EscapedText.h"
 #include "surface/Application.h"
 #include "surface/Form.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
-#include "core/RecordingSurface.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -39,7 +39,9 @@ std::string firstCharacters(const std::string& text, std::size_t count)
     std::size_t at = 0;
     for (std::size_t taken = 0; taken < count && at < text.size(); ++taken) {
         const auto lead = static_cast<unsigned char>(text[at]);
-        at += lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        at += lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3
+            : lead >= 0xC0                    ? 2
+                                              : 1;
     }
     return text.substr(0, at < text.size() ? at : text.size());
 }

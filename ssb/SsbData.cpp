@@ -4,7 +4,6 @@
 #include "core/RecordingSurface.h"
 #include "core/modMain.h"
 
-
 using namespace modMain;
 
 // The lines the spectrum draws, each with its own level: the carrier at the carrier

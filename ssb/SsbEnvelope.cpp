@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ssb/SsbPlots.h"
 
+#include "core/Surface.h"
 #include "core/modMain.h"
 #include "ssb/SsbSineTables.h"
-#include "core/Surface.h"
 
 #include <cmath>
 

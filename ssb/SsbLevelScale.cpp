@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ssb/SsbPlots.h"
 
-#include "core/modMain.h"
 #include "core/Surface.h"
+#include "core/modMain.h"
 
 using namespace modMain;
 
@@ -18,11 +18,13 @@ void DrawSsbLevelScale(Surface& surface)
 
     // One label every 10 dB, each just above its grid line; the last one a little
     // lower so that it stays inside the strip.
+    // clang-format off
     const struct {
         const char* text;
         float y;
     } labels[] = { { "0", 480 },    { "-10", 1440 }, { "-20", 2400 },
                    { "-30", 3360 }, { "-40", 4320 }, { "-50dB", 5300 } };
+    // clang-format on
     for (const auto& label : labels)
         surface.printAt(WorkX, label.y, label.text);
 }

@@ -37,7 +37,8 @@ PeriodicSound SsbPlotSource::sound()
 
 std::string SsbPlotSource::stateName() const
 {
-    const char* mode = SsbMode == 2 ? "dsb" : SsbMode == -1 ? "lsb" : "usb";
+    const char* mode = SsbMode == 2 ? "dsb" : SsbMode == -1 ? "lsb"
+                                                            : "usb";
     std::string name = std::string("ssb-") + mode + "-" + std::to_string(std::lround(AudioKHz)) + "khz-carrier-"
         + levelName(CarrierLevel);
     if (SsbMode == 2)

@@ -11,10 +11,12 @@ public:
     // The spectrum has 500 units per kHz about its carrier at x 2900; the waveform spans
     // two milliseconds from x 6500.
     static inline const std::array<PlotPanel, 2> Panels = {
+        // clang-format off
         PlotPanel { PlotPanel::Kind::Spectrum, { 300, 500, 5500, 5500 }, 2900, 0.5, {},
                     "Transmitted signal spectrum", 1000 },
         PlotPanel { PlotPanel::Kind::Trace, { 6400, 500, 11600, 5500 }, 6500, 2500, "waveform",
                     "Transmitted signal envelope", 7000 },
+        // clang-format on
     };
 
     std::vector<PlotPanel> plotPanels() const override { return { Panels.begin(), Panels.end() }; }

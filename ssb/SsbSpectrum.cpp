@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ssb/SsbPlots.h"
 
-#include "core/modMain.h"
 #include "core/Surface.h"
+#include "core/modMain.h"
 
 using namespace modMain;
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/CanvasSurface.h"
 
-#include "surface/Presentation.h"
 #include "core/RecordingSurface.h"
+#include "surface/Presentation.h"
 
 #include <QPainter>
 

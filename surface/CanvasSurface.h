@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "surface/SpanRasteriser.h"
 #include "core/Surface.h"
+#include "surface/SpanRasteriser.h"
 
 #include <QImage>
 #include <QPainter>

@@ -35,9 +35,12 @@ void keepTabStopOnSelection(QWidget* frame)
 Qt::Alignment alignment(TextAlign align)
 {
     switch (align) {
-    case TextAlign::Centre: return Qt::AlignHCenter | Qt::AlignTop;
-    case TextAlign::Right: return Qt::AlignRight | Qt::AlignTop;
-    case TextAlign::Left: break;
+    case TextAlign::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }

@@ -251,7 +251,7 @@ void Form::drawAfresh()
 {
     const WindowDesign& design = model_->design();
     auto canvas = std::make_unique<CanvasSurface>(design.clientWidthTwips, design.clientHeightTwips,
-                                                   pixelsPerTwip_ * Presentation::devicePixelRatio());
+                                                  pixelsPerTwip_ * Presentation::devicePixelRatio());
     drawPicture(*canvas);
     canvas->setLog(log_.get());
     canvas->setChangedHandler([this] { update(); });

@@ -194,4 +194,3 @@ void PlotActions::showHelp()
 {
     HelpWindow::show(form_, source_.helpText());
 }
-

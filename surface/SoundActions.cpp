@@ -98,8 +98,8 @@ void SoundActions::offer()
     play_->setEnabled(hasSound && hasOutput);
     save_->setEnabled(hasSound);
     const QString noSound = tr("Nothing to hear until the window shows its plot.");
-    play_->setToolTip(!hasOutput ? tr("No audio output was found: connect speakers or headphones (or start the "
-                                      "sound server) to hear the plots.")
+    play_->setToolTip(!hasOutput      ? tr("No audio output was found: connect speakers or headphones (or start the "
+                                                "sound server) to hear the plots.")
                           : !hasSound ? noSound
                                       : QString());
     save_->setToolTip(hasSound ? QString() : noSound);

@@ -65,10 +65,10 @@ private:
     int width_ = 0;
     int height_ = 0;
     int pen_ = 1;
-    int reachLeft_ = 0;    // a one-pixel column widens to the pen: this many columns left
-    int reachRight_ = 0;   // ... and this many right
+    int reachLeft_ = 0;       // a one-pixel column widens to the pen: this many columns left
+    int reachRight_ = 0;      // ... and this many right
     double columnOffset_ = 0; // one-pixel column c holds u in [c + offset, c + offset + 1)
-    int margin_ = 0;       // columns kept beyond each side of the canvas
+    int margin_ = 0;          // columns kept beyond each side of the canvas
     // Per one-pixel column (index column + margin_): the span still growing, top > bottom
     // when none; spans it replaced are kept in closed_.
     std::vector<int> openTop_;
@@ -76,6 +76,6 @@ private:
     std::vector<Span> closed_;
     std::vector<Span> widened_; // scratch for fill()
     std::vector<Box> boxes_;    // level and upright segments, whole
-    int first_ = 1;         // range of one-pixel columns holding spans
+    int first_ = 1;             // range of one-pixel columns holding spans
     int last_ = 0;
 };

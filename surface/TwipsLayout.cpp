@@ -78,7 +78,7 @@ void TwipsLayout::apply(const Item& item) const
 {
     // Straight onto the widget: a layout item would bound it by the widget's size hints.
     item.item->widget()->setGeometry(QRect(toPixels(item.twips.left, pixelsPerTwip_) + offset_.x(),
-                                 toPixels(item.twips.top, pixelsPerTwip_) + offset_.y(),
-                                 toPixels(item.twips.width, pixelsPerTwip_),
-                                 toPixels(item.twips.height, pixelsPerTwip_)));
+                                           toPixels(item.twips.top, pixelsPerTwip_) + offset_.y(),
+                                           toPixels(item.twips.width, pixelsPerTwip_),
+                                           toPixels(item.twips.height, pixelsPerTwip_)));
 }

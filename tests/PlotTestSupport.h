@@ -10,8 +10,8 @@
 
 #include <functional>
 #include <optional>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // The shared state as the program starts it.

@@ -94,6 +94,6 @@ protected:
     }
 
     std::unique_ptr<DesktopSession> session_;
-    Form* window = nullptr;          // the window open() opened
+    Form* window = nullptr;            // the window open() opened
     std::vector<std::string> messages; // the message boxes shown, instead of showing them
 };

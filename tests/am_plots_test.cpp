@@ -61,9 +61,11 @@ TEST(AmEnvelopeTest, BandSpansTheEnvelopeAcrossTheMillisecond)
 // rad a step, so the trace jumps between the upper and the lower half of the band.
 TEST(AmEnvelopeTest, FirstPointsAlternateAboutTheCentreLine)
 {
+    // clang-format off
     const std::pair<float, float> points[] = { { 400, 3000 },          { 400.088898f, 2736.92603f },
                                                { 400.177765f, 3513.44263f }, { 400.266663f, 2261.07739f },
                                                { 400.35556f, 3928.53711f },  { 400.444458f, 1926.95007f } };
+    // clang-format on
     const auto lines = traceLines(draw(DrawAmEnvelope, {}));
     for (std::size_t n = 0; n < std::size(points); ++n) {
         EXPECT_FLOAT_EQ(lines.at(n).x2, points[n].first) << n;
@@ -90,8 +92,10 @@ TEST(AmEnvelopeTest, PinchesWhereTheEnvelopeReachesZero)
 // must be the one computed afresh from its own audio frequency, depth and clipper.
 TEST(AmEnvelopeTest, TraceIsTheSameWhateverWasDrawnBefore)
 {
+    // clang-format off
     const Settings order[] = { { .kHz = 3 }, { .depth = 1.4f, .clipper = 1, .kHz = 1 }, { .depth = 0.5f, .kHz = 2 },
                                { .depth = 1.2f, .kHz = 3 }, { .depth = 0.1f, .kHz = 1 } };
+    // clang-format on
     for (int pass = 0; pass < 2; ++pass)
         for (const Settings& s : order) {
             const auto lines = traceLines(draw(DrawAmEnvelope, s));
@@ -110,10 +114,12 @@ TEST(AmEnvelopeTest, TraceIsTheSameWhateverWasDrawnBefore)
 
 TEST(AmClipperTest, EachRuleWorksOnTheResultOfTheOneBefore)
 {
+    // clang-format off
     const struct {
         float in, clipped, knee;
     } cases[] = { { -0.4f, 0.04f, 0.04f }, { 0, 0.07f, 0.07f }, { 0.07f, 0.091f, 0.091f },
                   { 1, 1, 1 }, { 2, 1.93f, 2 }, { 2.4f, 1.96f, 2.4f } };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_NEAR(applyModulationClipper(c.in), c.clipped, 1e-6) << c.in;
         EXPECT_NEAR(applyDiodeKnee(c.in), c.knee, 1e-6) << c.in;
@@ -144,18 +150,22 @@ const struct {
     { 0.25f, { 0, 1 }, { 4795.72f }, { 2328 } },
     { 0.5f, { 0, 1 }, { 4194.29f }, { 1752 } },
     { 1, { 0 }, { 2994.3f }, { 1214.4f } }, // 6 dB on the linear scale, 6.4 dB on the other
+    // clang-format off
     { 1.2f, { 0 }, { 2615.54f, 5296.19f, 5313.65f, 5333.51f, 5356.72f },
       { 1054.08f, 3796.8f, 3950.4f, 4168.32f, 4526.4f } },
     { 1.4f, { 0 }, { 2336.34f, 5148.09f, 5225.72f, 5300.86f, 5363.84f },
       { 974.4f, 3057.6f, 3364.8f, 3835.2f, 4676.16f } },
+    // clang-format on
     // With the clipper the even pairs are 50 dB down: stubs on the linear scale, none on
     // the decibel scale.
+    // clang-format off
     { 1, { 1 }, { 3102.58f, 5384.82f, 5340.54f, 5384.82f, 5358.19f },
       { 1214.4f, NotDrawn, 4261.44f, NotDrawn, 4555.2f } },
     { 1.2f, { 1 }, { 2909.76f, 5384.82f, 5152.41f, 5384.82f, 5316.78f },
       { 1147.2f, NotDrawn, 3072, NotDrawn, 3981.12f } },
     { 1.4f, { 1 }, { 2822.25f, 5384.82f, 4999.83f, 5384.82f, 5364.42f },
       { 1118.4f, NotDrawn, 2671.68f, NotDrawn, 4689.6f } },
+    // clang-format on
 };
 
 using Line = std::pair<float, float>; // x, top
@@ -211,9 +221,9 @@ TEST(AmSpectrumTest, PairsBeyondFiveKilohertzAreSkipped)
 TEST(AmSpectrumTest, OnlyExactSettingsDrawSidebands)
 {
     EXPECT_TRUE(sidebands({ .depth = std::nextafter(1.2f, 2.0f) }).empty());
-    EXPECT_TRUE(sidebands({ .depth = 0.1f, .scale = 0 }).empty());          // no such scale
-    EXPECT_EQ(sidebands({ .depth = 0.1f, .clipper = 2 }).size(), 2u);       // small depths ignore the clipper
-    EXPECT_TRUE(sidebands({ .depth = 1.2f, .clipper = 2 }).empty());        // no such clipper setting
+    EXPECT_TRUE(sidebands({ .depth = 0.1f, .scale = 0 }).empty());    // no such scale
+    EXPECT_EQ(sidebands({ .depth = 0.1f, .clipper = 2 }).size(), 2u); // small depths ignore the clipper
+    EXPECT_TRUE(sidebands({ .depth = 1.2f, .clipper = 2 }).empty());  // no such clipper setting
 }
 
 // The spectrum ends with its level scale: a white column, then every label, each 120
@@ -221,8 +231,10 @@ TEST(AmSpectrumTest, OnlyExactSettingsDrawSidebands)
 TEST(AmSpectrumTest, EndsWithTheLevelScaleOverAWhiteColumn)
 {
     const std::pair<std::int16_t, std::vector<std::pair<int, const char*>>> scales[] = {
+        // clang-format off
         { 1, { { 480, "1.0" }, { 960, ".9" }, { 1440, ".8" }, { 1920, ".7" }, { 2400, ".6" }, { 2880, ".5" },
                { 3360, ".4" }, { 3840, ".3" }, { 4320, ".2" }, { 4800, ".1" }, { 5300, "0" } } },
+        // clang-format on
         { 2, { { 480, "0" }, { 1440, "-10" }, { 2400, "-20" }, { 3360, "-30" }, { 4320, "-40" }, { 5300, "-50dB" } } },
     };
     for (const auto& [scale, labels] : scales) {

@@ -34,7 +34,6 @@ protected:
         }
         return result;
     }
-
 };
 
 TEST_F(AmWindowTest, EachChoiceStoresItsSettingThenRedrawsAllThreePanels)
@@ -42,11 +41,16 @@ TEST_F(AmWindowTest, EachChoiceStoresItsSettingThenRedrawsAllThreePanels)
     const std::tuple<const char*, const char*, const char*> choices[] = {
         // The button, the settings it leaves, the panels that change: envelope, spectrum,
         // demodulator output.
-        { "optAudio2000", "2 1 0 1 0", "esd" },     { "optAudio3000", "3 1 0 1 0", "esd" },
-        { "optModulation0", "1 0 0 1 0", "esd" },   { "optModulation10", "1 0.1 0 1 0", "esd" },
-        { "optModulation25", "1 0.25 0 1 0", "esd" }, { "optModulation50", "1 0.5 0 1 0", "esd" },
-        { "optModulation120", "1 1.2 0 1 0", "esd" }, { "optModulation140", "1 1.4 0 1 0", "esd" },
-        { "optLog", "1 1 0 2 0", "-s-" },           { "optClipperOn", "1 1 1 1 0", "esd" },
+        { "optAudio2000", "2 1 0 1 0", "esd" },
+        { "optAudio3000", "3 1 0 1 0", "esd" },
+        { "optModulation0", "1 0 0 1 0", "esd" },
+        { "optModulation10", "1 0.1 0 1 0", "esd" },
+        { "optModulation25", "1 0.25 0 1 0", "esd" },
+        { "optModulation50", "1 0.5 0 1 0", "esd" },
+        { "optModulation120", "1 1.2 0 1 0", "esd" },
+        { "optModulation140", "1 1.4 0 1 0", "esd" },
+        { "optLog", "1 1 0 2 0", "-s-" },
+        { "optClipperOn", "1 1 1 1 0", "esd" },
         { "Option2", "1 1 0 1 1", "--d" },
     };
     for (const auto& [button, stored, changed] : choices) {
@@ -102,9 +106,11 @@ TEST_F(AmWindowTest, TabVisitsTheSelectedButtonOfEachGroupAndArrowsChoose)
     activate(am);
     ASSERT_EQ(QApplication::focusWidget(), am.control("cmdExit"));
     ASSERT_NO_FATAL_FAILURE(click(am, "optAudio3000")); // Tab comes into a group at its choice, also one made by a click
+    // clang-format off
     EXPECT_EQ(press(Qt::Key_Tab, 8), (std::vector<QString> { "optAudio3000", "optModulation100", "optLinear",
                                                              "optClipperOff", "Option1", "cmdExit",
                                                              "optAudio3000", "optModulation100" }));
+    // clang-format on
     const std::size_t logged = am.opLog()->size();
     EXPECT_EQ(press(Qt::Key_Down, 1), std::vector<QString> { "optModulation120" });
     EXPECT_EQ(ModDepth, 1.2f);

@@ -10,7 +10,9 @@ namespace {
 
 // Sines rounded to nearest from libquadmath's 113-bit sinq, each confirmed by a separate
 // computation in 3000-bit integers.
-constexpr struct { double x, sine; } Doubles[] = {
+constexpr struct {
+    double x, sine;
+} Doubles[] = {
     { 0.5, 0x1.eaee8744b05fp-2 },
     { -2.5, -0x1.326af0dcfcab1p-1 },
     { 1.0, 0x1.aed548f090ceep-1 },
@@ -34,7 +36,9 @@ constexpr struct { double x, sine; } Doubles[] = {
     { 0x1.e50cfep-3, 0x1.e0875b0e3bae5p-3 },
 };
 
-constexpr struct { float x, sine; } Floats[] = {
+constexpr struct {
+    float x, sine;
+} Floats[] = {
     { 0.5f, 0x1.eaee88p-2f },
     { 100.0f, -0x1.03425cp-1f },
     { 0x1.921fb6p+1f, -0x1.777a5cp-24f }, // the float nearest pi

@@ -90,13 +90,17 @@ TEST_F(FmPlotTest, PairsStandEitherSideOfTheCarrierOrNotAtAll)
         float order, spacing, width;
         std::vector<float> xs; // lower, then upper; empty when nothing is drawn
     } cases[] = {
-        { 1, 3000, 25000, { 7900, 9100 } }, { 4, 3000, 25000, { 6100, 10900 } },
+        { 1, 3000, 25000, { 7900, 9100 } },
+        { 4, 3000, 25000, { 6100, 10900 } },
         // n times the spacing is exactly half the width: on the panel's edges.
         { 5, 2500, 25000, { 6000, 11000 } },
         // Just beyond the edges, and far beyond them.
-        { 5, 3000, 25000, {} }, { 5, 2500.001f, 25000, {} }, { 100, 1e10f, 1e-12f, {} },
+        { 5, 3000, 25000, {} },
+        { 5, 2500.001f, 25000, {} },
+        { 100, 1e10f, 1e-12f, {} },
         // A negative spacing gives the same two places, upper side first.
-        { 1, -3000, 25000, { 9100, 7900 } }, { 5, -3000, 25000, {} },
+        { 1, -3000, 25000, { 9100, 7900 } },
+        { 5, -3000, 25000, {} },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "order " << c.order << " at " << c.spacing << " in " << c.width);
@@ -106,13 +110,14 @@ TEST_F(FmPlotTest, PairsStandEitherSideOfTheCarrierOrNotAtAll)
         std::vector<float> xs;
         for (const DrawOp& line : surface.ops()) {
             xs.push_back(line.x1);
+            // clang-format off
             EXPECT_EQ(OpLog::format(line), OpLog::format({ DrawOp::Kind::Line, line.x1, 1712.99f, line.x1, 7000,
                                                            TraceColour, 2 }));
+            // clang-format on
         }
         EXPECT_EQ(xs, c.xs);
     }
 }
-
 
 std::vector<int> range(int first, int last)
 {
@@ -128,8 +133,8 @@ TEST_F(FmPlotTest, SpectrumLinesStandAtTheirLevelsAndTheRunStopsAtTheThirdOrderA
     const std::map<int, double> indexFive { { 0, 15.01 }, { 1, 9.69 }, { 2, 26.64 }, { 3, 8.76 } };
     const struct {
         float index, bottom;
-        std::map<int, double> levels;          // dB, by order (0: the carrier)
-        int lastOrder;                         // the last order evaluated
+        std::map<int, double> levels;             // dB, by order (0: the carrier)
+        int lastOrder;                            // the last order evaluated
         std::optional<std::vector<int>> drawn {}; // the orders of the pairs drawn, when checked
         double tolerance = 0.005;
     } cases[] = {

@@ -48,7 +48,8 @@ std::string limitMessage(const char* rate, const char* largest, const char* devi
 {
     return std::string("This utility only handles modulation indices up to 15.\r\n"
                        "Please reduce the deviation or increase the modulating rate.\r\n\r\n"
-                       "For a modulating rate of ") + rate + " the maximum\r\nallowed deviation is " + largest
+                       "For a modulating rate of ")
+        + rate + " the maximum\r\nallowed deviation is " + largest
         + ".\r\n\r\nFor a deviation of " + deviation + " the minimum modulating rate is\r\n" + smallest + ".";
 }
 
@@ -150,10 +151,14 @@ TEST_F(FmWindowTest, NothingIsDrawnOutsideThePanelWhateverIsTyped)
     }
     // Signs against each other, a deep floor at the highest index, tiny and huge widths.
     const std::vector<const char*> combinations[] = {
-        { "-3k", "3k", "-25k", "-60" },   { "-1k", "-15k", "-25k", "1e10" },
-        { "1k", "15k", "25k", "1e10" },   { "-1k", "15k", "1p", "-1e10" },
-        { "1p", "1p", "1p", "1p" },       { "1e10", "1e10", "1e10", "1e10" },
-        { "-1e10", "1e10", "-1e-12", "1e-12" }, { "3k", "0", "25k", "60" },
+        { "-3k", "3k", "-25k", "-60" },
+        { "-1k", "-15k", "-25k", "1e10" },
+        { "1k", "15k", "25k", "1e10" },
+        { "-1k", "15k", "1p", "-1e10" },
+        { "1p", "1p", "1p", "1p" },
+        { "1e10", "1e10", "1e10", "1e10" },
+        { "-1e10", "1e10", "-1e-12", "1e-12" },
+        { "3k", "0", "25k", "60" },
         { "1E-40", "1E-40", "1E-40", "1E-40" },
     };
     for (const auto& combination : combinations) {
@@ -172,9 +177,11 @@ TEST_F(FmWindowTest, TabVisitsExitUpdateThenTheBoxesFromThePlotWidthUp)
     ASSERT_NO_FATAL_FAILURE(openFm());
     activate(*window);
     ASSERT_EQ(QApplication::focusWidget(), window->control("cmdExit"));
+    // clang-format off
     EXPECT_EQ(press(Qt::Key_Tab, 7), (std::vector<QString> { "cmdDisplay", "txtPlotWidth", "txtPlotBottom",
                                                              "txtPeakDeviation", "txtModulatingFrequency",
                                                              "cmdExit", "cmdDisplay" }));
+    // clang-format on
 }
 
 // A second Update repaints the whole plot: the canvas is then the one a freshly opened

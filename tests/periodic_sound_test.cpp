@@ -81,13 +81,13 @@ TEST(WavFileTest, HeaderSaysMono48kHz16BitPcm)
     EXPECT_EQ(file.substr(0, 4), "RIFF");
     EXPECT_EQ(number(file, 4, 4), 36 + 2 * samples);
     EXPECT_EQ(file.substr(8, 8), "WAVEfmt ");
-    EXPECT_EQ(number(file, 16, 4), 16u);      // format chunk size
-    EXPECT_EQ(number(file, 20, 2), 1u);       // PCM
-    EXPECT_EQ(number(file, 22, 2), 1u);       // mono
-    EXPECT_EQ(number(file, 24, 4), 48000u);   // samples a second
-    EXPECT_EQ(number(file, 28, 4), 96000u);   // bytes a second
-    EXPECT_EQ(number(file, 32, 2), 2u);       // bytes a sample
-    EXPECT_EQ(number(file, 34, 2), 16u);      // bits a sample
+    EXPECT_EQ(number(file, 16, 4), 16u);    // format chunk size
+    EXPECT_EQ(number(file, 20, 2), 1u);     // PCM
+    EXPECT_EQ(number(file, 22, 2), 1u);     // mono
+    EXPECT_EQ(number(file, 24, 4), 48000u); // samples a second
+    EXPECT_EQ(number(file, 28, 4), 96000u); // bytes a second
+    EXPECT_EQ(number(file, 32, 2), 2u);     // bytes a sample
+    EXPECT_EQ(number(file, 34, 2), 16u);    // bits a sample
     EXPECT_EQ(file.substr(36, 4), "data");
     EXPECT_EQ(number(file, 40, 4), 2 * samples);
     // A quarter period in, the tone is at its peak: a quarter of full scale, little-endian.

@@ -13,8 +13,8 @@ namespace {
 
 // How far the fast canvas may stray from drawing every segment with QPainter.
 struct Difference {
-    double equalShare = 0;      // share of pixels with the same colour in both pictures
-    int unexplained = 0;        // differing pixels not explained by the other picture nearby
+    double equalShare = 0; // share of pixels with the same colour in both pictures
+    int unexplained = 0;   // differing pixels not explained by the other picture nearby
 };
 
 // A differing pixel is explained when each picture has the other's colour for that pixel

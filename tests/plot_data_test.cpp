@@ -53,8 +53,10 @@ TEST(PlotDataTest, SpectrumLinesHaveTheLevelsThePlotsDraw)
     EXPECT_NEAR(rows(amSpectrumLines())[3].levelDb, -50, 1e-9); // -2 kHz, a stub
     YAxisMode = 2;
     expectRows(rows(amSpectrumLines()),
+               // clang-format off
                { { -5000, 0.017338, -35.22 }, { -3000, 0.0515822, -25.75 }, { -1000, 0.5188, -5.7 },
                  { 0, 1, 0 }, { 1000, 0.5188, -5.7 }, { 3000, 0.0515822, -25.75 }, { 5000, 0.017338, -35.22 } },
+               // clang-format on
                1e-6);
 
     // SSB: double sideband with the carrier off is listed without a carrier; the unwanted

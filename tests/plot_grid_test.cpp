@@ -77,16 +77,22 @@ TEST(PlotGridTest, EveryPlotDrawsItsGridLinesWhereTheScaleHasThem)
         // Every 0.2 of the carrier amplitude, from twice the carrier down to nothing.
         { "AM envelope", [] {}, DrawAmEnvelope, across(600, 240, 21, 300, 3700), {} },
         // Every 5 dB or 0.1 of the carrier, from the baseline up; every kHz.
+        // clang-format off
         { "AM spectrum, linear", [] { YAxisMode = 1; }, DrawAmSpectrum,
           across(5400, -480, 11, 4200, 7200) + upright(4200, 300, 11, 600, 5400), {} },
         { "AM spectrum, decibels", [] { YAxisMode = 2; }, DrawAmSpectrum,
           across(5400, -480, 11, 4200, 7200) + upright(4200, 300, 11, 600, 5400), {} },
+        // clang-format on
         { "AM demodulator", [] {}, DrawAmDemodOutput, outputLevels, outline },
+        // clang-format off
         { "SSB spectrum", [] {}, DrawSsbSpectrum, across(5400, -480, 11, 400, 5400) + upright(400, 500, 11, 600, 5400),
           {} },
+        // clang-format on
         { "SSB envelope", [] {}, DrawSsbEnvelope, {}, {} },
+        // clang-format off
         { "FM frame", [] { chooseFm(3000, 3000, 25000, 60); }, DrawFmSpectrumFrame,
           across(1000, 1000, 7, 6000, 11000) + upright(6000, 500, 11, 1000, 7000), {} },
+        // clang-format on
         { "menu artwork", [] {}, drawOpeningArtwork,
           across(5400, -480, 11, 400, 3600) + upright(400, 320, 11, 600, 5400) + across(5400, -480, 11, 4300, 7300)
               + upright(4300, 300, 11, 600, 5400) + outputLevels,

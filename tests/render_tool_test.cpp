@@ -209,14 +209,18 @@ TEST(RenderToolProcessTest, AnswersOnItsOutputsAndStaysQuietWhenAllIsWell)
         { TAVINEL_RENDER_PATH, { "--ops", "-", "nosuchwindow" }, 2, {}, { "unknown window" } },
         { TAVINEL_RENDER_PATH, { "am", "click:optLog" }, 2, {}, { "no output asked for" } },
         { TAVINEL_RENDER_PATH, { "--ops", "-", "fm", "click:cmdNothing" }, 2, {}, { "(it has cmdDisplay, cmdExit)" } },
+        // clang-format off
         { TAVINEL_RENDER_PATH, { "--lines-csv", "-", "fm", "click:cmdDisplay" }, 0,
           { "offset_hz,amplitude,level_db\n-12000,0.00247664,-52.1227\n" }, {} },
+        // clang-format on
         { TAVINEL_RENDER_PATH, { "--wav", "-", "--png", picture, "am" }, 0, { "RIFF", "WAVEfmt " }, {} },
         { TAVINEL_RENDER_PATH, { "--svg", "-", "--ops", "-", "am" }, 2, {}, { "only one output can go to standard output" } },
         { TAVINEL_RENDER_PATH, { "--version" }, 0, { "tavinel-render 2.01\n" }, {} },
+        // clang-format off
         { TAVINEL_RENDER_PATH, { "--help" }, 0,
           { "usage:", "--png", "--svg", "--ops", "--lines-csv", "--trace-csv", "--wav", "--zoom", "--screen", "--help", "--version",
             "click:NAME", "type:NAME=TEXT", "key:NAME=KEY", "Exit status" }, {} },
+        // clang-format on
         { TAVINEL_PROGRAM_PATH, { "--version" }, 0, { "tavinel 2.01\n" }, {} },
         { TAVINEL_PROGRAM_PATH, { "--help" }, 0, { "usage: tavinel [--help | --version]" }, {} },
         { TAVINEL_PROGRAM_PATH, { "--frobnicate" }, 2, {}, { "unknown option '--frobnicate'" } },

@@ -38,8 +38,10 @@ struct Window {
 };
 
 const Window Windows[] = {
+    // clang-format off
     { "cmdAMenter", { { QPointF(300, 500), QPointF(3700, 5500) }, { QPointF(4100, 500), QPointF(7300, 5500) },
                       { QPointF(8000, 500), QPointF(11600, 5500) } } },
+    // clang-format on
     { "cmdSSBenter", { { QPointF(300, 500), QPointF(5500, 5500) }, { QPointF(6400, 500), QPointF(11600, 5500) } } },
     { "cmdFMenter", { { QPointF(6000, 1000), QPointF(11000, 7000) } } },
 };
@@ -91,9 +93,11 @@ void checkDrawing(Form& form, const Window& window, const std::string& step)
             continue;
         const QRectF extent = QRectF(QPointF(op.x1, op.y1), QPointF(op.x2, op.y2)).normalized();
         bool inside = false;
+        // clang-format off
         for (const QRectF& panel : window.panels)
             inside = inside || (extent.left() >= panel.left() && extent.right() <= panel.right()
                                 && extent.top() >= panel.top() && extent.bottom() <= panel.bottom());
+        // clang-format on
         if (!inside)
             fail(step + ": outside its panel: " + OpLog::format(op));
     }

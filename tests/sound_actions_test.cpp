@@ -11,10 +11,10 @@
 
 #include <QAction>
 #include <QEventLoop>
-#include <QTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace {
 

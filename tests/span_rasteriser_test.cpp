@@ -16,7 +16,9 @@ constexpr std::uint32_t Ink = 0xFF00FFFF;
 // A small canvas that records which pixels a rasteriser painted.
 struct Canvas {
     Canvas(int width, int height)
-        : width(width), height(height), pixels(std::size_t(width * height), 0)
+        : width(width)
+        , height(height)
+        , pixels(std::size_t(width * height), 0)
     {
         rasteriser.resize(width, height);
     }

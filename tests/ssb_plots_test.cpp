@@ -83,13 +83,19 @@ TEST(SsbEnvelopeTest, OutlineFollowsTheEnvelope)
         float tolerance; // the 40 samples of a carrier cycle miss its crest by up to 0.3 %
     } cases[] = {
         // Suppressed carrier (the defaults): the sidebands cancel twice per audio cycle.
-        { {}, 6500, 1200, 6 }, { {}, 7125, 0, 8 }, { {}, 8375, 0, 8 }, { {}, 9625, 0, 8 }, { {}, 10875, 0, 8 },
+        { {}, 6500, 1200, 6 },
+        { {}, 7125, 0, 8 },
+        { {}, 8375, 0, 8 },
+        { {}, 9625, 0, 8 },
+        { {}, 10875, 0, 8 },
         { { .kHz = 2 }, 6812.5f, 0, 16 },
         // Full carrier and sidebands: from the panel's edges down to nothing.
-        { { .carrier = 0 }, 9000, 2400, 12 }, { { .carrier = 0 }, 10250, 0, 8 },
+        { { .carrier = 0 }, 9000, 2400, 12 },
+        { { .carrier = 0 }, 10250, 0, 8 },
         // The unwanted sideband at -6 dB; one sideband: a flat band with the carrier off,
         // its ripple scaled by the carrier.
-        { { .sideband = -6 }, 7125, 299.3f, 4 }, { { .mode = 1 }, 7125, 600, 3 },
+        { { .sideband = -6 }, 7125, 299.3f, 4 },
+        { { .mode = 1 }, 7125, 600, 3 },
         { { .mode = 1, .carrier = -20 }, 6500, 719.72f, 4 },
     };
     for (const auto& c : cases)
@@ -127,8 +133,10 @@ TEST(SsbEnvelopeTest, LowerAndUpperSidebandDrawTheSameTraceWhateverTheSidebandLe
 // drawn from freshly computed sines at its own frequency and mode.
 TEST(SsbEnvelopeTest, TraceIsTheSameWhateverWasDrawnBefore)
 {
+    // clang-format off
     const Settings order[] = { { .mode = 1, .kHz = 1 }, { .kHz = 3, .carrier = 0 }, { .mode = -1, .kHz = 2 },
                                { .kHz = 1, .sideband = -6 }, { .mode = 1, .kHz = 3, .carrier = -20 } };
+    // clang-format on
     std::vector<std::vector<DrawOp>> fresh;
     for (const Settings& s : order) {
         forgetSsbSineTables();
@@ -162,8 +170,10 @@ TEST(SsbSpectrumTest, CarrierAndUnwantedSidebandStandAtTheirLevels)
         float level;
         std::optional<float> carrierTop; // none: no carrier line
         float unwantedTop;
+        // clang-format off
     } cases[] = { { 0, 600, 1176 },     { -6, 1176, 1752 },   { -12, 1752, 2328 }, { -20, 2520, 3096 },
                   { -30, 3480, 4056 },  { -40, 4440, 5016 },  { -50, 5400, 5400 }, { -120, std::nullopt, 5400 } };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.level);
         const auto upper = spectrum({ .mode = 1, .carrier = c.level }); // upper sideband, then carrier
@@ -186,8 +196,10 @@ TEST(SsbSpectrumTest, SidebandsStandAtTheAudioFrequencyFromTheCarrier)
         std::int16_t mode;
         float kHz;
         std::vector<float> xs; // sidebands in the order drawn, then the carrier
+        // clang-format off
     } cases[] = { { 2, 1, { 2400, 3400, 2900 } }, { 2, 3, { 1400, 4400, 2900 } }, { -1, 3, { 1400, 2900 } },
                   { 1, 3, { 4400, 2900 } } };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << c.mode << ", " << c.kHz << " kHz");
         std::vector<float> xs;

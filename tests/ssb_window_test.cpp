@@ -46,12 +46,24 @@ TEST_F(SsbWindowTest, OpensWithTheDefaultChoices)
 TEST_F(SsbWindowTest, ChoicesStoreTheirSettingThenRedrawEnvelopeSpectrumAndScale)
 {
     const std::pair<const char*, const char*> choices[] = {
-        { "optAudio2000", "2 2 -120 0" }, { "optAudio3000", "3 2 -120 0" }, { "optLower", "1 -1 -120 0" },
-        { "optUpper", "1 1 -120 0" },     { "Option1", "1 2 0 0" },         { "Option2", "1 2 -6 0" },
-        { "Option3", "1 2 -12 0" },       { "Option4", "1 2 -20 0" },       { "Option5", "1 2 -30 0" },
-        { "Option6", "1 2 -40 0" },       { "Option7", "1 2 -50 0" },       { "Option10", "1 2 -120 -6" },
-        { "Option11", "1 2 -120 -12" },   { "Option12", "1 2 -120 -20" },   { "Option13", "1 2 -120 -30" },
-        { "Option14", "1 2 -120 -40" },   { "Option15", "1 2 -120 -50" },   { "Option16", "1 2 -120 -120" },
+        { "optAudio2000", "2 2 -120 0" },
+        { "optAudio3000", "3 2 -120 0" },
+        { "optLower", "1 -1 -120 0" },
+        { "optUpper", "1 1 -120 0" },
+        { "Option1", "1 2 0 0" },
+        { "Option2", "1 2 -6 0" },
+        { "Option3", "1 2 -12 0" },
+        { "Option4", "1 2 -20 0" },
+        { "Option5", "1 2 -30 0" },
+        { "Option6", "1 2 -40 0" },
+        { "Option7", "1 2 -50 0" },
+        { "Option10", "1 2 -120 -6" },
+        { "Option11", "1 2 -120 -12" },
+        { "Option12", "1 2 -120 -20" },
+        { "Option13", "1 2 -120 -30" },
+        { "Option14", "1 2 -120 -40" },
+        { "Option15", "1 2 -120 -50" },
+        { "Option16", "1 2 -120 -120" },
     };
     for (const auto& [option, stored] : choices) {
         SCOPED_TRACE(option);
@@ -91,8 +103,12 @@ TEST_F(SsbWindowTest, IdleWindowPreparesTheSinesOfEveryFrequency)
 TEST_F(SsbWindowTest, OnlyDoubleSidebandEnablesTheUnwantedSidebandButtons)
 {
     const std::pair<std::vector<const char*>, bool> cases[] = {
-        { {}, true }, { { "optLower" }, false }, { { "optUpper" }, false }, { { "optLower", "optUpper" }, false },
-        { { "optUpper", "optDouble" }, true }, { { "optLower", "Option2", "optAudio3000" }, false },
+        { {}, true },
+        { { "optLower" }, false },
+        { { "optUpper" }, false },
+        { { "optLower", "optUpper" }, false },
+        { { "optUpper", "optDouble" }, true },
+        { { "optLower", "Option2", "optAudio3000" }, false },
         { { "optLower", "optUpper", "optDouble" }, true },
     };
     for (const auto& [choices, enabled] : cases) {

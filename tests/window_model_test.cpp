@@ -139,10 +139,10 @@ TEST(PlotReadoutTest, NamesTheNearestLineOrPointAndNothingElsewhere)
     } cases[] = {
         { 500, 50, "0 kHz \u00B7 1.000 \u00B7 0.00 dB" },
         { 419, 50, "\u22121 kHz \u00B7 0.250 \u00B7 \u221212.04 dB" }, // 19 units off: within 2 % of 1000
-        { 450, 50, "" },                                             // 50 off the nearest: none
-        { 2140, 20, "1.000 ms \u00B7 0.500" },                        // t = 1.4 ms: the point at 1 ms
+        { 450, 50, "" },                                               // 50 off the nearest: none
+        { 2140, 20, "1.000 ms \u00B7 0.500" },                         // t = 1.4 ms: the point at 1 ms
         { 2160, 20, "2.000 ms \u00B7 \u22120.500" },
-        { 9000, 9000, "" },                                          // outside every panel
+        { 9000, 9000, "" }, // outside every panel
     };
     for (const auto& c : cases)
         EXPECT_EQ(readoutAt(plots, c.x, c.y), c.readout) << c.x;

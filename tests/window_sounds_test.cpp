@@ -30,11 +30,11 @@ TEST(AmSoundTest, TheDemodulatorOutputSoundsAsThePlotShowsIt)
         std::int16_t clipper, diode;
         double distortionAbove, distortionBelow;
     } cases[] = {
-        { 1, 1.0f, 0, 0, 0, 0.01 },    // clean: a sine
+        { 1, 1.0f, 0, 0, 0, 0.01 }, // clean: a sine
         { 2, 0.5f, 0, 0, 0, 0.01 },
         { 3, 1.0f, 0, 0, 0, 0.01 },
         { 1, 1.0f, 0, 1, 0.005, 0.05 }, // the diode's knee flattens the troughs a little
-        { 1, 1.2f, 0, 0, 0.05, 1 },    // overmodulated: the troughs cut off at nothing
+        { 1, 1.2f, 0, 0, 0.05, 1 },     // overmodulated: the troughs cut off at nothing
         { 1, 1.4f, 0, 0, 0.1, 1 },
         { 1, 1.4f, 0, 1, 0.05, 1 },
         { 1, 1.4f, 1, 0, 0.05, 1 },

@@ -15,7 +15,6 @@
 #include <ostream>
 #include <sstream>
 
-
 namespace RenderCommand {
 
 namespace {
@@ -111,10 +110,12 @@ Options parse(const std::vector<std::string>& arguments)
         return arguments[++i];
     };
     const std::map<std::string, std::optional<std::string> Options::*> files
+        // clang-format off
         = { { "--png", &Options::png },           { "--ops", &Options::ops },
             { "--svg", &Options::svg },           { "--lines-csv", &Options::linesCsv },
             { "--trace-csv", &Options::traceCsv }, { "--wav", &Options::wav },
             { "--controls", &Options::controls } };
+    // clang-format on
     for (; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--screen") {
@@ -266,11 +267,13 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         if ((options.png || options.svg) && !target.drawsPictures())
             throw UsageError("this build draws no pictures (--png, --svg): use the desktop's tavinel-render");
     } catch (const UsageError& error) {
-        err << "tavinel-render: " << error.what() << '\n' << Usage << "(--help tells more)\n";
+        err << "tavinel-render: " << error.what() << '\n'
+            << Usage << "(--help tells more)\n";
         return 2;
     }
     if (options.help) {
-        out << Usage << '\n' << Help;
+        out << Usage << '\n'
+            << Help;
         return 0;
     }
     if (options.version) {

@@ -185,8 +185,7 @@ double timed(const std::vector<T>& values, std::size_t count, F f)
         const auto start = std::chrono::steady_clock::now();
         for (std::size_t i = 0; i < count; ++i)
             sum += f(values[i]);
-        const std::chrono::duration<double, std::nano> took =
-            std::chrono::steady_clock::now() - start;
+        const std::chrono::duration<double, std::nano> took = std::chrono::steady_clock::now() - start;
         volatile T keep = sum;
         (void)keep;
         best = std::min(best, took.count() / double(count));
