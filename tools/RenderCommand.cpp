@@ -9,6 +9,7 @@
 #include "core/WindowModel.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -71,7 +72,7 @@ struct Options {
     bool help = false;
     bool version = false;
 
-    std::vector<const std::optional<std::string>*> outputs() const
+    std::array<const std::optional<std::string>*, 7> outputs() const
     {
         return { &png, &ops, &svg, &linesCsv, &traceCsv, &wav, &controls };
     }
