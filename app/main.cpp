@@ -32,6 +32,14 @@ int main(int argc, char* argv[])
         return 2;
     }
 
+    // Without a display the toolkit would abort with advice that does not apply.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("tavinel: no display found: start Tavinel from a desktop session, or with ./build.sh run, "
+                   "which starts it on a virtual one\n",
+                   stderr);
+        return 1;
+    }
     Application::provideRuntimeFolder();
     int toolkitArgc = 1;
     char* toolkitArgv[] = { argv[0], nullptr };

@@ -247,4 +247,23 @@ TEST(RenderToolProcessTest, AnswersOnItsOutputsAndStaysQuietWhenAllIsWell)
     EXPECT_TRUE(QFile::exists(picture));
 }
 
+// Started with no display at all, the program says so in one line, with how to start it,
+// and exits with status 1 (not the toolkit's abort).
+TEST(ProgramProcessTest, WithoutADisplaySaysHowToStartAndExitsWithOne)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        environment.remove(variable);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(TAVINEL_PROGRAM_PATH, {});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_TRUE(err.contains("no display found")) << err.toStdString();
+    EXPECT_TRUE(err.contains("./build.sh run")) << err.toStdString();
+    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+}
+
 }
