@@ -88,10 +88,9 @@ void WindowModel::on(const std::string& name, std::function<void()> handler)
 
 void WindowModel::click(const std::string& name)
 {
-    Control* target = nullptr;
-    for (Control& control : design_.controls)
-        if (control.name == name)
-            target = &control;
+    const auto found = std::find_if(design_.controls.begin(), design_.controls.end(),
+                                    [&](const Control& control) { return control.name == name; });
+    Control* target = found == design_.controls.end() ? nullptr : &*found;
     if (!target || !target->enabled)
         return;
     if (target->kind == ControlKind::Option) {

@@ -76,6 +76,17 @@ TEST(AmSoundTest, OneLoudnessAndNoClippingInEverySetting)
     EXPECT_GE(loudest, 0.7f);
 }
 
+// The SSB sound for one setting, from the start-up state.
+PeriodicSound ssbSoundOf(std::int16_t mode, float carrier, float unwanted, float audio)
+{
+    startUpState();
+    SsbMode = mode;
+    CarrierLevel = carrier;
+    SidebandLevel = unwanted;
+    AudioKHz = audio;
+    return ssbSound();
+}
+
 TEST(SsbSoundTest, AnEnvelopeDetectorHearsTheOutline)
 {
     const struct {
@@ -95,12 +106,7 @@ TEST(SsbSoundTest, AnEnvelopeDetectorHearsTheOutline)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        startUpState();
-        SsbMode = c.mode;
-        CarrierLevel = c.carrier;
-        SidebandLevel = c.unwanted;
-        AudioKHz = c.audio;
-        const PeriodicSound sound = ssbSound();
+        const PeriodicSound sound = ssbSoundOf(c.mode, c.carrier, c.unwanted, c.audio);
         if (c.strongest == 0) {
             EXPECT_LT(sound.peak(), 1e-5); // below what 16 bits can say
             EXPECT_EQ(sound.pcmSamples(480), std::vector<std::int16_t>(480, 0));
@@ -149,12 +155,7 @@ TEST(SsbSoundTest, TheOutlineSoundsAtItsLoudness)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        startUpState();
-        SsbMode = c.mode;
-        CarrierLevel = c.carrier;
-        SidebandLevel = c.unwanted;
-        AudioKHz = c.audio;
-        const PeriodicSound sound = ssbSound();
+        const PeriodicSound sound = ssbSoundOf(c.mode, c.carrier, c.unwanted, c.audio);
         const std::vector<float>& samples = sound.period();
         const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
         EXPECT_NEAR(*high - *low, 0.8 * (c.high - c.low), 1e-6);
