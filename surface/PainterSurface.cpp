@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/PainterSurface.h"
 
+#include "core/SpanRasteriser.h"
 #include "surface/Presentation.h"
-#include "surface/SpanRasteriser.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/Presentation.h"
 
+#include "core/PixelSurface.h"
 #include "core/Screen.h"
 #include "surface/ProgramStyle.h"
 
@@ -59,7 +60,7 @@ void fitToPrimaryScreen()
 
 int penPixels(int lineWidth, double pixelsPerTwip)
 {
-    return std::max(1, int(std::lround(std::clamp(lineWidth, 1, 100) * 15 * pixelsPerTwip)));
+    return PixelSurface::penPixels(lineWidth, pixelsPerTwip);
 }
 
 void useProgramStyle()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "surface/SpanRasteriser.h"
+#include "core/SpanRasteriser.h"
 
 #include <algorithm>
 #include <cassert>
