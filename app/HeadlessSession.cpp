@@ -60,19 +60,30 @@ public:
     Window(HeadlessSession& session, std::unique_ptr<WindowModel> model)
         : session_(session)
         , model_(std::move(model))
-        , surface_(model_->design().clientWidthTwips, model_->design().clientHeightTwips,
-                   session.recording_ ? &log_ : nullptr)
     {
-        surface_.setFontBold(model_->design().bold);
+        surface_ = makeSurface();
+        surface_->setFontBold(model_->design().bold);
         model_->attach(*this);
     }
 
     WindowModel& model() { return *model_; }
     const OpLog& log() const { return log_; }
 
-    Surface& surface() override { return surface_; }
+    // A new surface, on which the window draws what it shows again.
+    void drawAfresh()
+    {
+        std::unique_ptr<Surface> fresh = makeSurface();
+        fresh->setScale(surface_->scaleWidth(), surface_->scaleHeight());
+        fresh->setFontSize(surface_->fontSize());
+        fresh->setFontBold(surface_->fontBold());
+        fresh->setForeColour(surface_->foreColour());
+        model_->drawContents(*fresh);
+        surface_ = std::move(fresh);
+    }
+
+    Surface& surface() override { return *surface_; }
     void controlChanged(const Control&) override {}
-    void setFocus(const std::string&) override {}
+    void setFocus(const std::string& control) override { session_.focusRequest = control; }
     void showMessage(const std::string& text) override
     {
         if (session_.recording_)
@@ -82,16 +93,27 @@ public:
     void openWindow(const std::string& window) override { session_.open(window); }
     void unloadWindow() override { session_.unload(*this); }
     void endProgram() override { session_.end(); }
+    void plotsChanged() override { ++session_.plotRedraws; }
 
 private:
+    std::unique_ptr<Surface> makeSurface()
+    {
+        const WindowDesign& design = model_->design();
+        OpLog* log = session_.recording_ ? &log_ : nullptr;
+        if (session_.maker_)
+            return session_.maker_(design, log);
+        return std::make_unique<HeadlessSurface>(design.clientWidthTwips, design.clientHeightTwips, log);
+    }
+
     HeadlessSession& session_;
     std::unique_ptr<WindowModel> model_;
     OpLog log_;
-    HeadlessSurface surface_;
+    std::unique_ptr<Surface> surface_;
 };
 
-HeadlessSession::HeadlessSession(float screenWidthTwips, float screenHeightTwips, bool recording)
+HeadlessSession::HeadlessSession(float screenWidthTwips, float screenHeightTwips, bool recording, SurfaceMaker maker)
     : recording_(recording)
+    , maker_(std::move(maker))
 {
     Screen::setTwips(screenWidthTwips, screenHeightTwips);
     modMain::clearSharedState();
@@ -153,6 +175,12 @@ WindowModel* HeadlessSession::lastWindow()
 const Surface& HeadlessSession::lastSurface()
 {
     return last_->surface();
+}
+
+void HeadlessSession::drawAfresh()
+{
+    if (window())
+        last_->drawAfresh();
 }
 
 const OpLog* HeadlessSession::lastOps()

@@ -3,6 +3,7 @@
 
 #include "core/WindowModel.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,10 +13,15 @@ class Surface;
 
 // The program's windows without a toolkit and without anyone to see them: each window's
 // model on a surface that records what it draws, its message boxes collected, its keys
-// taken as the desktop takes them. The render tool of the WebAssembly build drives it.
+// taken as the desktop takes them. The render tool of the WebAssembly build drives it,
+// and the browser page, on surfaces of pixels of its own (a SurfaceMaker).
 class HeadlessSession {
 public:
-    HeadlessSession(float screenWidthTwips, float screenHeightTwips, bool recording);
+    // Makes a window's surface of its design's client size, recording into the log when
+    // it is given; by default a surface that draws nothing.
+    using SurfaceMaker = std::function<std::unique_ptr<Surface>(const WindowDesign&, OpLog*)>;
+
+    HeadlessSession(float screenWidthTwips, float screenHeightTwips, bool recording, SurfaceMaker maker = {});
     ~HeadlessSession();
     HeadlessSession(const HeadlessSession&) = delete;
     HeadlessSession& operator=(const HeadlessSession&) = delete;
@@ -27,6 +33,9 @@ public:
     WindowModel* window();
     WindowModel* lastWindow();
     const Surface& lastSurface();
+    // The surface of the window open now is made afresh (the maker's size may have
+    // changed) and the window draws its contents on it again.
+    void drawAfresh();
     const OpLog* lastOps();
     bool ended() const { return ended_; }
 
@@ -39,6 +48,10 @@ public:
 
     // The message boxes shown, in order.
     std::vector<std::string> messages;
+    // The control a window last gave the focus to, for the host to carry out (it clears it).
+    std::string focusRequest;
+    // How many times a window's plots were drawn afresh for new settings.
+    int plotRedraws = 0;
 
 private:
     class Window;
@@ -47,6 +60,7 @@ private:
     void end();
 
     bool recording_;
+    SurfaceMaker maker_;
     bool ended_ = false;
     std::vector<std::unique_ptr<Window>> windows_; // loaded, oldest first
     std::vector<std::unique_ptr<Window>> closed_;  // unloaded, kept for their operations

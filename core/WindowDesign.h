@@ -45,6 +45,7 @@ struct Control {
     TextAlign align = TextAlign::Left;
     bool checked = false; // an option button's selection
     bool enabled = true;
+    std::string labelFor; // a label: the control it names (a text box beside it)
 };
 
 struct WindowDesign {

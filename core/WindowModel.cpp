@@ -2,6 +2,7 @@
 #include "core/WindowModel.h"
 
 #include "core/FaultCheck.h"
+#include "core/PlotDescription.h"
 #include "core/PlotSource.h"
 #include "core/Screen.h"
 #include "core/Surface.h"
@@ -234,6 +235,14 @@ std::string WindowModel::table(std::size_t panel, char separator)
     std::string result;
     if (PlotSource* source = plots())
         checked([&] { result = panelTable(*source, panel, separator); });
+    return result;
+}
+
+std::string WindowModel::description(std::size_t panel)
+{
+    std::string result;
+    if (PlotSource* source = plots())
+        checked([&] { result = panelDescription(*source, panel); });
     return result;
 }
 

@@ -43,6 +43,7 @@ void frmFMplot::addRow(const std::string& label, const std::string& caption, con
     Control& labelControl = addControl(ControlKind::Label, label, caption, 0, top, LabelWidth, LabelHeightTwips);
     labelControl.align = TextAlign::Right;
     labelControl.bold = true;
+    labelControl.labelFor = box;
     addControl(ControlKind::TextBox, box, text, BoxLeft, top, boxWidth, 360).bold = true;
 }
 

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/PlotDescription.h"
+
+#include "core/PlotSource.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// An FM spectrum has tens of lines: its five strongest say what it looks like.
+constexpr std::size_t StrongestLines = 5;
+
+std::string level(const SpectrumLine& line)
+{
+    return fixedReadout(line.levelDb(), 1) + " dB";
+}
+
+std::string frequency(double hz)
+{
+    return std::fabs(hz) >= 1000 ? fixedReadout(std::fabs(hz) / 1000, 3) + " kHz" : fixedReadout(std::fabs(hz), 0) + " Hz";
+}
+
+std::string describeSpectrum(std::vector<SpectrumLine> lines, double fmIndex)
+{
+    std::string text;
+    const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : "; ") + part; };
+    if (lines.empty())
+        return "No lines";
+    if (!std::isnan(fmIndex) && lines.size() > StrongestLines) {
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const SpectrumLine& a, const SpectrumLine& b) { return a.amplitude > b.amplitude; });
+        text = std::to_string(lines.size()) + " lines; the strongest";
+        lines.resize(StrongestLines);
+        for (const SpectrumLine& line : lines)
+            text += (line.offsetHz == 0 ? std::string("; carrier") : "; " + std::string(line.offsetHz < 0 ? "\u2212" : "+") + frequency(line.offsetHz))
+                + " " + level(line);
+        return text;
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const SpectrumLine& a, const SpectrumLine& b) { return std::fabs(a.offsetHz) < std::fabs(b.offsetHz); });
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const SpectrumLine& line = lines[i];
+        if (line.offsetHz == 0) {
+            add("carrier " + level(line));
+            continue;
+        }
+        // A pair: the same offset below and above the carrier.
+        if (i + 1 < lines.size() && lines[i + 1].offsetHz == -line.offsetHz) {
+            const SpectrumLine& other = lines[++i];
+            const bool same = std::fabs(line.levelDb() - other.levelDb()) < 0.05;
+            add("sidebands at \u00B1" + frequency(line.offsetHz) + " "
+                + (same ? level(line) : level(line.offsetHz < 0 ? line : other) + " below, " + level(line.offsetHz < 0 ? other : line) + " above"));
+            continue;
+        }
+        add(std::string(line.offsetHz < 0 ? "lower" : "upper") + " sideband at " + (line.offsetHz < 0 ? "\u2212" : "+") + frequency(line.offsetHz) + " "
+            + level(line));
+    }
+    return text;
+}
+
+std::string describeTrace(const Trace& trace)
+{
+    const auto [low, high] = std::minmax_element(trace.points.begin(), trace.points.end(),
+                                                 [](const TracePoint& a, const TracePoint& b) { return a.value < b.value; });
+    return trace.plot + " from " + fixedReadout(trace.points.front().timeMs, 1) + " to "
+        + fixedReadout(trace.points.back().timeMs, 1) + " ms, swinging between " + fixedReadout(low->value, 3) + " and "
+        + fixedReadout(high->value, 3);
+}
+
+}
+
+std::string panelDescription(PlotSource& source, std::size_t index)
+{
+    const std::vector<PlotPanel> panels = source.plotPanels();
+    if (index >= panels.size() || !source.hasPlot())
+        return {};
+    const PlotPanel& panel = panels[index];
+    std::string text;
+    if (panel.kind == PlotPanel::Kind::Spectrum)
+        text = describeSpectrum(source.spectrumLines(), source.besselIndex());
+    else
+        for (const Trace& trace : source.traces())
+            if (trace.plot == panel.trace && !trace.points.empty())
+                text = describeTrace(trace);
+    if (const std::string note = source.plotNote(); !note.empty())
+        text += (text.empty() ? "" : ". ") + note;
+    return text.empty() ? text : text + ".";
+}
