@@ -6,6 +6,7 @@
 #   ./build.sh test   install what is missing, build (the WebAssembly files too), run the
 #                     whole test suite headless
 #   ./build.sh web    install what is missing, build the WebAssembly files (emscripten)
+#                     and the browser page, build/web/tavinel.html
 #
 # Works as root or through sudo, with or without a display; on a machine that already
 # has everything it installs nothing and builds only what changed.
@@ -20,7 +21,7 @@ esac
 
 # The Qt-free code for WebAssembly, in build/web.
 build_web() {
-  tools/install-packages.sh cmake ninja-build emscripten
+  tools/install-packages.sh cmake ninja-build emscripten woff2 fonts-liberation
   # Debian's emcc runs its JavaScript optimiser with the machine's node, which finds Debian's
   # node modules (acorn) only through NODE_PATH when it is not Debian's own node.
   export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
@@ -35,13 +36,20 @@ build_web() {
 
 if [ "$mode" = web ]; then
   build_web
-  echo "Built build/web/tavinel-render.js (node build/web/tavinel-render.js --help)"
+  echo "Built the browser page: $(pwd)/build/web/tavinel.html (open it in a browser; it needs no server),"
+  echo "  build/web/tavinel-render.js (node build/web/tavinel-render.js --help)"
   echo "  and build/web/tavinel-core.js (TavinelCore() in a page or through require)."
   exit 0
 fi
-# The test suite compares the WebAssembly build's render tool with the desktop's.
+# The test suite compares the WebAssembly build's render tool with the desktop's, and tries
+# the browser page in Debian's Chromium (Playwright from web/package-lock.json, no browser
+# of its own).
 if [ "$mode" = test ]; then
   (build_web)
+  tools/install-packages.sh chromium
+  if [ ! -d web/node_modules ] || [ web/package-lock.json -nt web/node_modules ]; then
+    (cd web && npm ci --no-audit --no-fund)
+  fi
 fi
 
 tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \

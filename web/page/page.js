@@ -1,0 +1,752 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tavinel in a browser: the page hosts the program's windows (their models run in
+// WebAssembly, TavinelPage) with the browser's own controls, draws each window's canvas
+// from the pixels and texts the model drew, and gives the plots the desktop's context
+// menu, shortcuts, readouts, help and sound.
+'use strict';
+
+const ProgramName = 'Tavinel';
+const SansFace = '"Liberation Sans", Arial, sans-serif';
+const SerifFace = '"Liberation Serif", "Times New Roman", serif';
+// A link may open one demonstration: tavinel.html#am, #ssb or #fm.
+const MenuButtonForLink = { am: 'cmdAMenter', ssb: 'cmdSSBenter', fm: 'cmdFMenter' };
+const ArrowKeys = { ArrowUp: 'Up', ArrowDown: 'Down', ArrowLeft: 'Left', ArrowRight: 'Right' };
+const SoundRate = 48000;
+const SoundFade = 0.01; // seconds of cross-fade between one sound and the next
+
+let core = null;
+let page = null;
+
+// ---- Geometry -------------------------------------------------------------------
+
+// CSS pixels per twip: the window's client area fills the browser's window, keeping its shape.
+function cssPixelsPerTwip(design) {
+  return Math.min(window.innerWidth / design.width, window.innerHeight / design.height);
+}
+
+// ---- The window on the page -------------------------------------------------------
+
+class WindowView {
+  constructor(design) {
+    this.name = design.name;
+    this.design = design;
+    this.element = document.createElement('div');
+    this.element.className = 'window';
+    this.element.id = design.name;
+    this.element.setAttribute('role', 'main');
+    this.element.setAttribute('aria-label', design.caption || ProgramName);
+    this.canvas = document.createElement('canvas');
+    this.canvas.setAttribute('aria-hidden', 'true');
+    this.element.append(this.canvas);
+    this.context = this.canvas.getContext('2d', { alpha: false });
+    this.controls = new Map();
+    this.plots = [];
+    this.pictureChanges = -1;
+    this.plotRedraws = page.plotRedraws();
+    this.buildControls();
+    this.buildPlots();
+    document.getElementById('stage').replaceChildren(this.element);
+    this.layout();
+  }
+
+  buildControls() {
+    const byName = new Map(this.design.controls.map((c) => [c.name, c]));
+    const labelled = new Set(this.design.controls.filter((c) => c.labelFor).map((c) => c.labelFor));
+    // Elements in the focus order first, so Tab walks them as on the desktop.
+    const order = [...this.design.focusOrder, ...this.design.controls.map((c) => c.name)];
+    const placed = new Set();
+    for (const name of order) {
+      const control = byName.get(name);
+      if (!control || placed.has(name)) continue;
+      if (control.kind === 'option' && !placed.has(control.frame)) {
+        // An option stands in its frame: the frame comes first.
+        const frame = byName.get(control.frame);
+        if (frame) { this.addControl(frame); placed.add(frame.name); }
+      }
+      this.addControl(control, labelled.has(control.name));
+      placed.add(name);
+    }
+  }
+
+  addControl(control) {
+    let element;
+    let focusable;
+    switch (control.kind) {
+      case 'frame': {
+        // A box with its caption over the top edge, as the desktop's group box.
+        element = document.createElement('div');
+        element.className = 'frame';
+        element.setAttribute('role', 'radiogroup');
+        const title = document.createElement('span');
+        title.className = 'frame-title';
+        title.id = `${control.name}-title`;
+        element.append(title);
+        element.setAttribute('aria-labelledby', title.id);
+        break;
+      }
+      case 'option': {
+        element = document.createElement('label');
+        element.className = 'option';
+        focusable = document.createElement('input');
+        focusable.type = 'radio';
+        focusable.name = control.frame;
+        focusable.id = control.name;
+        focusable.addEventListener('click', (event) => {
+          event.preventDefault(); // the model chooses; the next update shows it
+          act(() => page.click(control.name));
+        });
+        focusable.addEventListener('keydown', (event) => {
+          const key = ArrowKeys[event.key] || (event.key === ' ' ? 'Space' : null);
+          if (!key || event.ctrlKey || event.altKey || event.metaKey) return;
+          event.preventDefault();
+          act(() => page.key(control.name, key));
+        });
+        element.append(focusable, document.createElement('span'));
+        break;
+      }
+      case 'button':
+        element = focusable = document.createElement('button');
+        element.type = 'button';
+        element.id = control.name;
+        element.addEventListener('click', () => act(() => page.click(control.name)));
+        break;
+      case 'textbox':
+        element = focusable = document.createElement('input');
+        element.type = 'text';
+        element.id = control.name;
+        element.spellcheck = false;
+        element.autocomplete = 'off';
+        element.addEventListener('input', () => page.type(control.name, element.value));
+        element.addEventListener('keydown', (event) => {
+          if (event.key !== 'Enter') return;
+          event.preventDefault();
+          act(() => { page.type(control.name, element.value); page.key(control.name, 'Return'); });
+        });
+        break;
+      default:
+        element = document.createElement(control.labelFor ? 'label' : 'div');
+        if (control.labelFor) element.htmlFor = control.labelFor;
+        element.id = control.name;
+        element.classList.add('label');
+    }
+    element.classList.add('control');
+    const parent = control.kind === 'option' ? this.controls.get(control.frame)?.element : this.element;
+    (parent || this.element).append(element);
+    this.controls.set(control.name, { element, focusable: focusable || null, control });
+  }
+
+  // The plots as images with names and descriptions, over the canvas: they take the focus
+  // after the controls, open the context menu, and show readouts.
+  buildPlots() {
+    const panels = JSON.parse(page.panels());
+    panels.forEach((panel, index) => {
+      const element = document.createElement('div');
+      element.className = 'plot';
+      element.id = `plot${index}`;
+      element.tabIndex = 0;
+      element.setAttribute('role', 'img');
+      element.setAttribute('aria-label', panel.title || 'Line spectrum');
+      const description = document.createElement('span');
+      description.id = `plot${index}-description`;
+      description.className = 'visually-hidden';
+      element.setAttribute('aria-describedby', description.id);
+      element.append(description);
+      element.addEventListener('contextmenu', (event) => {
+        event.preventDefault();
+        openMenu(index, event.clientX, event.clientY, element);
+      });
+      element.addEventListener('keydown', (event) => {
+        if (event.key === 'ContextMenu' || (event.shiftKey && event.key === 'F10')) {
+          event.preventDefault();
+          const box = element.getBoundingClientRect();
+          openMenu(index, box.left + box.width / 2, box.top + box.height / 2, element);
+        }
+      });
+      this.element.append(element);
+      this.plots.push({ element, description, panel });
+    });
+    this.describePlots(false);
+  }
+
+  describePlots(announce) {
+    const said = [];
+    this.plots.forEach((plot, index) => {
+      const text = page.description(index);
+      plot.description.textContent = text;
+      if (text) said.push(`${plot.panel.title || 'Line spectrum'}: ${text}`);
+    });
+    if (announce && said.length) document.getElementById('announcer').textContent = said.join(' ');
+  }
+
+  // Places everything for the browser's window size and pixel ratio.
+  layout() {
+    const design = this.design;
+    const scale = cssPixelsPerTwip(design);
+    this.scale = scale;
+    const ratio = window.devicePixelRatio || 1;
+    page.setPixelsPerTwip(scale * ratio);
+    this.element.style.width = `${design.width * scale}px`;
+    this.element.style.height = `${design.height * scale}px`;
+    this.element.style.fontFamily = SansFace;
+    this.element.style.fontWeight = design.bold ? 'bold' : 'normal';
+    this.pictureChanges = -1;
+    this.update();
+  }
+
+  // Shows the model's state: controls, plots' places and the picture.
+  update() {
+    const design = JSON.parse(page.design());
+    this.design = design;
+    const scale = this.scale;
+    const px = (twips) => `${twips * scale}px`;
+    for (const control of design.controls) {
+      const view = this.controls.get(control.name);
+      if (!view) continue;
+      const { element, focusable } = view;
+      element.style.left = px(control.left);
+      element.style.top = px(control.top);
+      element.style.width = px(control.width);
+      element.style.height = px(control.height);
+      element.style.fontSize = px(control.points * 20);
+      element.style.fontWeight = control.bold ? 'bold' : 'normal';
+      element.style.fontFamily = control.serif ? SerifFace : SansFace;
+      element.style.textAlign = control.kind === 'button' ? 'center' : control.align;
+      if (control.colour) element.style.color = control.colour;
+      if (control.kind === 'frame') {
+        element.firstChild.textContent = control.caption.trim();
+      } else if (control.kind === 'option') {
+        element.lastChild.textContent = control.caption;
+        focusable.checked = control.checked;
+        focusable.disabled = !control.enabled;
+        // Only the chosen option of a frame takes Tab, as in a browser's radio group.
+      } else if (control.kind === 'textbox') {
+        if (document.activeElement !== element) element.value = control.caption;
+        element.disabled = !control.enabled;
+      } else if (control.kind === 'button') {
+        element.textContent = control.caption;
+        element.disabled = !control.enabled;
+      } else {
+        element.textContent = control.caption;
+      }
+    }
+    const units = { x: design.width * scale / page.scaleWidth(), y: design.height * scale / page.scaleHeight() };
+    for (const plot of this.plots) {
+      const p = plot.panel;
+      Object.assign(plot.element.style, {
+        left: `${p.left * units.x}px`, top: `${p.top * units.y}px`,
+        width: `${(p.right - p.left) * units.x}px`, height: `${(p.bottom - p.top) * units.y}px`,
+      });
+    }
+    const redraws = page.plotRedraws();
+    if (redraws !== this.plotRedraws) {
+      this.plotRedraws = redraws;
+      this.describePlots(true);
+      sound.follow();
+    }
+    this.paint();
+  }
+
+  // The canvas: the model's pixels, then its texts in the program's face.
+  paint() {
+    const changes = page.pictureChanges();
+    if (changes === this.pictureChanges) return;
+    this.pictureChanges = changes;
+    const width = page.pictureWidth();
+    const height = page.pictureHeight();
+    const ratio = window.devicePixelRatio || 1;
+    if (this.canvas.width !== width || this.canvas.height !== height) {
+      this.canvas.width = width;
+      this.canvas.height = height;
+    }
+    this.canvas.style.width = `${width / ratio}px`;
+    this.canvas.style.height = `${height / ratio}px`;
+    const pixels = new Uint8ClampedArray(page.picture());
+    this.context.putImageData(new ImageData(pixels, width, height), 0, 0);
+    this.texts = JSON.parse(page.texts());
+    drawTexts(this.context, this.texts);
+  }
+
+  focus(name) {
+    const view = this.controls.get(name);
+    (view?.focusable || view?.element)?.focus({ focusVisible: true });
+  }
+
+  // A point of the window in its logical units, for a point on the screen.
+  toLogical(clientX, clientY) {
+    const box = this.element.getBoundingClientRect();
+    return { x: (clientX - box.left) / box.width * page.scaleWidth(), y: (clientY - box.top) / box.height * page.scaleHeight() };
+  }
+}
+
+function fontOf(text) {
+  return `${text.bold ? 'bold ' : ''}${text.size}px "Liberation Sans"`;
+}
+
+const ascents = new Map();
+// The text's top-left at its place: its baseline one ascent (in whole pixels) lower.
+function drawTexts(context, texts) {
+  context.textBaseline = 'alphabetic';
+  for (const text of texts) {
+    context.font = fontOf(text);
+    if (!ascents.has(context.font)) ascents.set(context.font, Math.round(context.measureText('Hg').fontBoundingBoxAscent));
+    context.fillStyle = text.colour;
+    context.fillText(text.text, text.left, text.top + ascents.get(context.font));
+  }
+}
+
+let view = null;
+let messagesShown = 0;
+const pendingMessages = [];
+
+// Runs what the user did, then shows what changed.
+function act(work) {
+  hideTooltip();
+  work();
+  sync();
+}
+
+function sync() {
+  const messages = page.messages();
+  for (let i = messagesShown; i < messages.size(); ++i) pendingMessages.push(messages.get(i));
+  messagesShown = messages.size();
+  messages.delete();
+  if (page.ended()) {
+    sound.stop();
+    endProgram();
+  } else {
+    const design = JSON.parse(page.design());
+    if (!view || view.name !== design.name) {
+      view = new WindowView(design);
+      document.title = design.caption ? `${design.caption} – ${ProgramName}` : ProgramName;
+    } else {
+      view.update();
+    }
+    const focus = page.takeFocus();
+    if (focus) view.focus(focus);
+  }
+  showNextMessage();
+}
+
+function endProgram() {
+  if (!view && !document.querySelector('.ended')) return;
+  view = null;
+  const ended = document.createElement('main');
+  ended.className = 'ended';
+  ended.innerHTML = '<h1>Tavinel has ended.</h1><p>Reload the page to start it again.</p>';
+  document.getElementById('stage').replaceChildren(ended);
+  document.title = `${ProgramName} (ended)`;
+}
+
+// ---- Messages and help ----------------------------------------------------------------
+
+function showNextMessage() {
+  const dialog = document.getElementById('message');
+  if (dialog.open || !pendingMessages.length) return;
+  document.getElementById('message-text').textContent = pendingMessages.shift();
+  dialog.showModal();
+  document.getElementById('message-ok').focus();
+}
+
+function showHelp() {
+  if (!view || !view.plots.length) return;
+  const keys = ['<p><b>Keys</b><br>Right-click a plot (or touch and hold it, or focus it and press the menu key or Shift+F10) '
+    + 'to copy or save its picture or its data, or to play or save its sound.'];
+  for (const entry of menuEntries) if (entry.keys) keys.push(`<br>${entry.keys}: ${entry.label.replace('…', '')}`);
+  keys.push('<br>Ctrl+Shift+C: Copy the spectrum\'s lines<br>F11: Full screen<br>Esc: close this help</p>');
+  document.getElementById('help-text').innerHTML = page.help() + keys.join('');
+  document.getElementById('help').showModal();
+}
+
+// ---- Readouts ---------------------------------------------------------------------------
+
+function showTooltip(text, clientX, clientY) {
+  const tooltip = document.getElementById('tooltip');
+  tooltip.textContent = text;
+  tooltip.hidden = false;
+  const fontSize = view ? Math.max(12, Math.round(195 * view.scale)) : 14; // the window's own text size
+  tooltip.style.fontSize = `${fontSize}px`;
+  const x = Math.min(clientX + 14, window.innerWidth - tooltip.offsetWidth - 4);
+  const y = clientY + 20 + tooltip.offsetHeight > window.innerHeight ? clientY - tooltip.offsetHeight - 8 : clientY + 20;
+  tooltip.style.left = `${Math.max(0, x)}px`;
+  tooltip.style.top = `${Math.max(0, y)}px`;
+}
+
+function hideTooltip() {
+  document.getElementById('tooltip').hidden = true;
+}
+
+function onPointerMove(event) {
+  if (!view || !view.plots.length || event.pointerType === 'touch' || !document.getElementById('menu').hidden) return;
+  const point = view.toLogical(event.clientX, event.clientY);
+  const text = page.readout(point.x, point.y);
+  if (text) showTooltip(text, event.clientX, event.clientY);
+  else hideTooltip();
+}
+
+// ---- Files --------------------------------------------------------------------------------
+
+function download(name, bytes, type) {
+  const url = URL.createObjectURL(new Blob([bytes], { type }));
+  const link = document.createElement('a');
+  link.href = url;
+  link.download = name;
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 10000);
+}
+
+// The window's picture as the desktop saves it: the canvas with the controls drawn over it.
+function windowPicture() {
+  const canvas = document.createElement('canvas');
+  canvas.width = view.canvas.width;
+  canvas.height = view.canvas.height;
+  const context = canvas.getContext('2d');
+  context.drawImage(view.canvas, 0, 0);
+  drawControls(context, canvas.width / view.element.clientWidth);
+  return canvas;
+}
+
+// The controls, simply: frames, options and buttons with their captions.
+function drawControls(context, scale) {
+  const origin = view.element.getBoundingClientRect();
+  context.save();
+  context.scale(scale, scale);
+  for (const { element, control } of view.controls.values()) {
+    const box = element.getBoundingClientRect();
+    const left = box.left - origin.left, top = box.top - origin.top;
+    const style = getComputedStyle(element);
+    context.font = `${style.fontWeight} ${style.fontSize} ${style.fontFamily}`;
+    context.fillStyle = style.color;
+    context.textBaseline = 'middle';
+    if (control.kind === 'frame') {
+      context.fillStyle = 'white';
+      context.fillRect(left, top, box.width, box.height);
+      context.strokeStyle = '#b0b0b0';
+      const legend = element.firstChild.getBoundingClientRect(); // the caption
+      context.strokeRect(left + 0.5, legend.top - origin.top + legend.height / 2, box.width - 1, box.bottom - legend.top - legend.height / 2 - 1);
+      context.fillStyle = 'white';
+      context.fillRect(legend.left - origin.left, legend.top - origin.top, legend.width, legend.height);
+      context.fillStyle = 'black';
+      context.font = `bold ${style.fontSize} ${style.fontFamily}`;
+      context.fillText(element.firstChild.textContent, legend.left - origin.left + 2, legend.top - origin.top + legend.height / 2);
+    } else if (control.kind === 'button') {
+      context.fillStyle = '#e0e0e0';
+      context.fillRect(left, top, box.width, box.height);
+      context.strokeStyle = '#8a8a8a';
+      context.strokeRect(left + 0.5, top + 0.5, box.width - 1, box.height - 1);
+      context.fillStyle = 'black';
+      context.textAlign = 'center';
+      context.fillText(control.caption, left + box.width / 2, top + box.height / 2);
+      context.textAlign = 'left';
+    } else if (control.kind === 'option') {
+      const radio = element.firstChild.getBoundingClientRect();
+      const r = radio.width / 2;
+      context.strokeStyle = '#767676';
+      context.beginPath();
+      context.arc(radio.left - origin.left + r, radio.top - origin.top + r, r - 0.5, 0, 2 * Math.PI);
+      context.stroke();
+      if (control.checked) {
+        context.fillStyle = 'black';
+        context.beginPath();
+        context.arc(radio.left - origin.left + r, radio.top - origin.top + r, r / 2, 0, 2 * Math.PI);
+        context.fill();
+      }
+      context.fillStyle = style.color;
+      context.fillText(control.caption, radio.right - origin.left + r / 2, top + box.height / 2);
+    } else if (control.kind === 'textbox') {
+      context.fillStyle = 'white';
+      context.fillRect(left, top, box.width, box.height);
+      context.strokeStyle = '#767676';
+      context.strokeRect(left + 0.5, top + 0.5, box.width - 1, box.height - 1);
+      context.fillStyle = 'black';
+      context.fillText(element.value, left + 4, top + box.height / 2);
+    } else if (control.caption) {
+      const align = control.align === 'center' ? 'center' : control.align === 'right' ? 'right' : 'left';
+      context.textAlign = align;
+      context.textBaseline = 'top';
+      const x = align === 'center' ? left + box.width / 2 : align === 'right' ? left + box.width : left;
+      context.fillText(control.caption, x, top);
+      context.textAlign = 'left';
+    }
+  }
+  context.restore();
+}
+
+function pngBlob(canvas) {
+  return new Promise((resolve) => canvas.toBlob(resolve, 'image/png'));
+}
+
+async function copyPicture() {
+  const blob = await pngBlob(windowPicture());
+  try {
+    await navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]);
+  } catch (error) {
+    pendingMessages.push(`The picture could not be copied: ${error.message}`);
+    showNextMessage();
+  }
+}
+
+async function savePicture() {
+  download(page.fileName('png'), await pngBlob(windowPicture()), 'image/png');
+}
+
+// The picture as SVG: the drawing as an image, its texts as text, in the program's face.
+function pictureSvg() {
+  const width = view.design.width / 15, height = view.design.height / 15; // the 800 x 600 display's pixels
+  const scale = width / view.canvas.width;
+  const plain = document.createElement('canvas');
+  plain.width = view.canvas.width;
+  plain.height = view.canvas.height;
+  plain.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(page.picture()), plain.width, plain.height), 0, 0);
+  const escape = (s) => s.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
+  const texts = view.texts.map((t) => `<text x="${t.left * scale}" y="${t.top * scale}" dominant-baseline="text-before-edge" font-family="Liberation Sans, Arial, sans-serif" font-size="${t.size * scale}"${t.bold ? ' font-weight="bold"' : ''} fill="${t.colour}">${escape(t.text)}</text>`);
+  return `<?xml version="1.0" encoding="UTF-8"?>\n<svg xmlns="http://www.w3.org/2000/svg" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}">\n`
+    + `<title>${escape(`${ProgramName}: ${view.design.caption}`)}</title>\n`
+    + `<image width="${width}" height="${height}" image-rendering="pixelated" href="${plain.toDataURL('image/png')}"/>\n${texts.join('\n')}\n</svg>\n`;
+}
+
+function saveSvg() {
+  download(page.fileName('svg'), pictureSvg(), 'image/svg+xml');
+}
+
+async function copyData(panel) {
+  try {
+    await navigator.clipboard.writeText(page.table(panel, '\t'));
+  } catch (error) {
+    pendingMessages.push(`The data could not be copied: ${error.message}`);
+    showNextMessage();
+  }
+}
+
+function saveData(panel) {
+  download(JSON.parse(page.panels())[panel].dataFile, page.table(panel, ','), 'text/csv');
+}
+
+function firstSpectrum() {
+  return view.plots.findIndex((plot) => plot.panel.hasData && /spectrum/i.test(plot.panel.title));
+}
+
+function saveSound() {
+  const bytes = new Uint8Array(page.wav());
+  if (bytes.length) download(page.fileName('wav'), bytes, 'audio/wav');
+}
+
+// ---- Sound: one period from the program, looped, following every redraw -----------------
+
+const sound = {
+  context: null,
+  playing: null, // { source, gain }
+
+  period() {
+    return new Float32Array(page.soundPeriod());
+  },
+
+  // A looping source of one period, fading in.
+  startPeriod(period) {
+    const buffer = this.context.createBuffer(1, period.length, SoundRate);
+    buffer.copyToChannel(period, 0);
+    const source = this.context.createBufferSource();
+    source.buffer = buffer;
+    source.loop = true;
+    const gain = this.context.createGain();
+    const now = this.context.currentTime;
+    gain.gain.setValueAtTime(0, now);
+    gain.gain.linearRampToValueAtTime(1, now + SoundFade);
+    source.connect(gain).connect(this.context.destination);
+    source.start(now);
+    return { source, gain };
+  },
+
+  fadeOut(playing) {
+    const now = this.context.currentTime;
+    playing.gain.gain.cancelScheduledValues(now);
+    playing.gain.gain.setValueAtTime(playing.gain.gain.value, now);
+    playing.gain.gain.linearRampToValueAtTime(0, now + SoundFade);
+    playing.source.stop(now + SoundFade + 0.005);
+  },
+
+  play() {
+    const period = this.period();
+    if (!period.length) return;
+    this.context ||= new AudioContext({ latencyHint: 'interactive' });
+    this.context.resume();
+    this.playing = this.startPeriod(period);
+  },
+
+  stop() {
+    if (!this.playing) return;
+    this.fadeOut(this.playing);
+    this.playing = null;
+  },
+
+  toggle() {
+    if (this.playing) this.stop();
+    else this.play();
+  },
+
+  // The settings changed: cross-fade to the new period.
+  follow() {
+    if (!this.playing) return;
+    const period = this.period();
+    this.fadeOut(this.playing);
+    this.playing = period.length ? this.startPeriod(period) : null;
+  },
+};
+
+// ---- The context menu -----------------------------------------------------------------------
+
+const menuEntries = [
+  { label: 'Copy picture', keys: 'Ctrl+C', run: () => copyPicture() },
+  { label: 'Save picture…', keys: 'Ctrl+S', run: () => savePicture() },
+  { label: 'Save picture as SVG…', run: () => saveSvg() },
+  { label: 'Copy data', group: true, data: true, run: (panel) => copyData(panel) },
+  { label: 'Save data…', data: true, run: (panel) => saveData(panel) },
+  { get label() { return sound.playing ? 'Stop sound' : 'Play sound'; }, keys: 'Ctrl+P', group: true, sound: true, run: () => sound.toggle() },
+  { label: 'Save sound…', sound: true, run: () => saveSound() },
+];
+
+let menuReturn = null;
+
+function openMenu(panel, clientX, clientY, returnTo) {
+  hideTooltip();
+  const menu = document.getElementById('menu');
+  const info = JSON.parse(page.panels())[panel];
+  menu.replaceChildren();
+  menu.setAttribute('aria-label', info.title);
+  for (const entry of menuEntries) {
+    if (entry.group) menu.append(Object.assign(document.createElement('hr'), { role: 'separator' }));
+    const item = document.createElement('button');
+    item.type = 'button';
+    item.setAttribute('role', 'menuitem');
+    item.tabIndex = -1;
+    const label = document.createElement('span');
+    label.textContent = entry.label;
+    item.append(label);
+    if (entry.keys) item.append(Object.assign(document.createElement('span'), { textContent: entry.keys }));
+    item.disabled = (entry.data && !info.hasData) || (entry.sound && !page.hasPlot());
+    item.addEventListener('click', () => {
+      closeMenu();
+      entry.run(panel);
+    });
+    menu.append(item);
+  }
+  menuReturn = returnTo;
+  menu.hidden = false;
+  menu.style.left = `${Math.max(0, Math.min(clientX, window.innerWidth - menu.offsetWidth))}px`;
+  menu.style.top = `${Math.max(0, Math.min(clientY, window.innerHeight - menu.offsetHeight))}px`;
+  menu.querySelector('button:not(:disabled)')?.focus();
+}
+
+function closeMenu() {
+  const menu = document.getElementById('menu');
+  if (menu.hidden) return;
+  menu.hidden = true;
+  menuReturn?.focus();
+  menuReturn = null;
+}
+
+function onMenuKey(event) {
+  const items = [...document.querySelectorAll('#menu button:not(:disabled)')];
+  const at = items.indexOf(document.activeElement);
+  if (event.key === 'Escape' || event.key === 'Tab') {
+    event.preventDefault();
+    closeMenu();
+  } else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+    event.preventDefault();
+    const step = event.key === 'ArrowDown' ? 1 : items.length - 1;
+    items[(at + step) % items.length]?.focus();
+  } else if (event.key === 'Home' || event.key === 'End') {
+    event.preventDefault();
+    items[event.key === 'Home' ? 0 : items.length - 1]?.focus();
+  }
+}
+
+// A touch held still for half a second opens the menu, as a right-click does.
+function watchLongPress() {
+  let timer = null;
+  document.addEventListener('touchstart', (event) => {
+    const plot = event.target.closest?.('.plot');
+    if (!plot || event.touches.length !== 1) return;
+    const touch = event.touches[0];
+    timer = setTimeout(() => {
+      timer = null;
+      openMenu(Number(plot.id.slice(4)), touch.clientX, touch.clientY, plot);
+    }, 500);
+  }, { passive: true });
+  const cancel = () => { clearTimeout(timer); timer = null; };
+  document.addEventListener('touchend', cancel);
+  document.addEventListener('touchmove', cancel, { passive: true });
+}
+
+// ---- Keys for the whole page ------------------------------------------------------------------
+
+function onKey(event) {
+  if (!document.getElementById('menu').hidden) {
+    onMenuKey(event);
+    return;
+  }
+  if (document.querySelector('dialog[open]')) return; // a dialog takes its own keys (Escape closes it)
+  const ctrl = event.ctrlKey || event.metaKey;
+  if (event.key === 'F11') {
+    event.preventDefault();
+    if (document.fullscreenElement) document.exitFullscreen();
+    else document.documentElement.requestFullscreen?.().catch(() => {});
+    return;
+  }
+  if (!view || !view.plots.length) return;
+  const key = event.key.toLowerCase();
+  if (event.key === 'F1') {
+    event.preventDefault();
+    showHelp();
+  } else if (ctrl && !event.shiftKey && key === 'c' && !window.getSelection()?.toString() && document.activeElement?.type !== 'text') {
+    event.preventDefault();
+    copyPicture();
+  } else if (ctrl && event.shiftKey && key === 'c') {
+    event.preventDefault();
+    const panel = firstSpectrum();
+    if (panel >= 0) copyData(panel);
+  } else if (ctrl && key === 's') {
+    event.preventDefault();
+    savePicture();
+  } else if (ctrl && key === 'p') {
+    event.preventDefault();
+    if (page.hasPlot()) sound.toggle();
+  }
+}
+
+// ---- Start ----------------------------------------------------------------------------
+
+function wasmBytes() {
+  const text = document.getElementById('tavinel-wasm').textContent.trim();
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+}
+
+async function start() {
+  core = await TavinelPage({ wasmBinary: wasmBytes() });
+  await Promise.all(['normal', 'bold'].map((weight) => document.fonts.load(`${weight} 16px "Liberation Sans"`)));
+  await document.fonts.load('36px "Liberation Serif"');
+  page = new core.Page((window.devicePixelRatio || 1) / 15);
+  page.start();
+  sync();
+  const link = MenuButtonForLink[location.hash.slice(1).toLowerCase()];
+  if (link) act(() => page.click(link));
+  document.addEventListener('keydown', onKey);
+  document.addEventListener('pointermove', onPointerMove);
+  document.addEventListener('pointerdown', (event) => {
+    if (!event.target.closest('#menu')) closeMenu();
+  });
+  document.getElementById('message').addEventListener('close', () => showNextMessage());
+  watchLongPress();
+  window.addEventListener('resize', () => view?.layout());
+  matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener?.('change', () => view?.layout());
+  document.body.dataset.ready = 'true';
+}
+
+// For the page's tests and benchmark: the program behind the page.
+window.tavinel = { get page() { return page; }, get view() { return view; }, sound, pictureSvg };
+
+start();
