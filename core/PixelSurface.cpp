@@ -103,10 +103,10 @@ void PixelSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colour 
     if (log_)
         log_->fill(x1, y1, x2, y2, colour);
     flush();
-    const double u0 = toPixelX(x1), v0 = toPixelY(y1), u1 = toPixelX(x2), v1 = toPixelY(y2);
-    const int edgePen = penPixels(lineWidth());
-    SpanRasteriser::fillBox(pixels(), pixelsPerLine(), width_, height_, u0, v0, u1, v1, edgePen, pixelValue(colour));
-    boxFilled(SpanRasteriser::boxPixels(u0, v0, u1, v1, edgePen, width_, height_));
+    const SpanRasteriser::PixelBox box = SpanRasteriser::boxPixels(toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2),
+                                                                   penPixels(lineWidth()), width_, height_);
+    SpanRasteriser::fillBox(pixels(), pixelsPerLine(), box, pixelValue(colour));
+    boxFilled(box);
     changed();
 }
 

@@ -243,7 +243,11 @@ void SpanRasteriser::fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine
                              int height, double u0, double v0, double u1, double v1, int edgePen,
                              std::uint32_t value)
 {
-    const PixelBox box = boxPixels(u0, v0, u1, v1, edgePen, width, height);
+    fillBox(pixels, pixelsPerLine, boxPixels(u0, v0, u1, v1, edgePen, width, height), value);
+}
+
+void SpanRasteriser::fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, const PixelBox& box, std::uint32_t value)
+{
     // A box wholly beside the canvas (the window drawn on a surface smaller than its
     // scale) has nothing to fill.
     if (box.left > box.right)

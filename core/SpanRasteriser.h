@@ -49,6 +49,8 @@ public:
     static PixelBox boxPixels(double u0, double v0, double u1, double v1, int edgePen, int width,
                               int height);
 
+    // Paints a box of boxPixels into a 32-bit pixel buffer.
+    static void fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, const PixelBox& box, std::uint32_t value);
     // Paints a box of boxPixels into a 32-bit pixel buffer of width by height pixels.
     static void fillBox(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, int width, int height,
                         double u0, double v0, double u1, double v1, int edgePen, std::uint32_t value);

@@ -22,7 +22,6 @@ void PageCanvas::printText(double left, double top, const std::string& text)
     };
     if (std::none_of(texts_.begin(), texts_.end(), same))
         texts_.push_back(std::move(printed));
-    ++changes_;
 }
 
 void PageCanvas::boxFilled(const SpanRasteriser::PixelBox& box)

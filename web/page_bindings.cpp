@@ -60,25 +60,6 @@ std::string colour(Colour value)
     return text + '"';
 }
 
-const char* kindName(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::Window:
-        return "window";
-    case ControlKind::Frame:
-        return "frame";
-    case ControlKind::Option:
-        return "option";
-    case ControlKind::Button:
-        return "button";
-    case ControlKind::Label:
-        return "label";
-    case ControlKind::TextBox:
-        return "textbox";
-    }
-    return "label";
-}
-
 const char* alignName(TextAlign align)
 {
     return align == TextAlign::Centre ? "center" : align == TextAlign::Right ? "right"
@@ -129,7 +110,7 @@ public:
         text += "],\"controls\":[";
         for (std::size_t i = 0; i < d.controls.size(); ++i) {
             const Control& c = d.controls[i];
-            text += std::string(i ? "," : "") + "{\"kind\":\"" + kindName(c.kind) + "\",\"name\":" + json(c.name)
+            text += std::string(i ? "," : "") + "{\"kind\":\"" + controlKindName(c.kind) + "\",\"name\":" + json(c.name)
                 + ",\"caption\":" + json(c.caption) + ",\"frame\":" + json(c.frame) + ",\"left\":" + json(c.twips.left)
                 + ",\"top\":" + json(c.twips.top) + ",\"width\":" + json(c.twips.width) + ",\"height\":"
                 + json(c.twips.height) + ",\"points\":" + json(c.points) + ",\"bold\":" + json(c.bold)
@@ -175,8 +156,7 @@ public:
     // The plots of the window open now: JSON, [] for none.
     std::string panels()
     {
-        WindowModel* window = session_.window();
-        PlotSource* source = window ? window->plots() : nullptr;
+        PlotSource* source = plotSource();
         if (!source)
             return "[]";
         std::string text = "[";

@@ -194,8 +194,7 @@ class WindowView {
   }
 
   // Shows the model's state: controls, plots' places and the picture.
-  update() {
-    const design = JSON.parse(page.design());
+  update(design = JSON.parse(page.design())) {
     this.design = design;
     const scale = this.scale;
     const px = (twips) => `${twips * scale}px`;
@@ -260,7 +259,9 @@ class WindowView {
     }
     this.canvas.style.width = `${width / ratio}px`;
     this.canvas.style.height = `${height / ratio}px`;
-    const pixels = new Uint8ClampedArray(page.picture());
+    // The program's own memory, copied once, by putImageData.
+    const picture = page.picture();
+    const pixels = new Uint8ClampedArray(picture.buffer, picture.byteOffset, picture.length);
     this.context.putImageData(new ImageData(pixels, width, height), 0, 0);
     this.texts = JSON.parse(page.texts());
     drawTexts(this.context, this.texts);
@@ -319,7 +320,7 @@ function sync() {
       view = new WindowView(design);
       document.title = design.caption ? `${design.caption} – ${ProgramName}` : ProgramName;
     } else {
-      view.update();
+      view.update(design);
     }
     const focus = page.takeFocus();
     if (focus) view.focus(focus);
@@ -431,11 +432,7 @@ function drawControls(context, scale) {
       context.font = `bold ${style.fontSize} ${style.fontFamily}`;
       context.fillText(element.firstChild.textContent, legend.left - origin.left + 2, legend.top - origin.top + legend.height / 2);
     } else if (control.kind === 'button') {
-      context.fillStyle = '#e0e0e0';
-      context.fillRect(left, top, box.width, box.height);
-      context.strokeStyle = '#8a8a8a';
-      context.strokeRect(left + 0.5, top + 0.5, box.width - 1, box.height - 1);
-      context.fillStyle = 'black';
+      framedBox(context, left, top, box.width, box.height, '#e0e0e0', '#8a8a8a');
       context.textAlign = 'center';
       context.fillText(control.caption, left + box.width / 2, top + box.height / 2);
       context.textAlign = 'left';
@@ -455,11 +452,7 @@ function drawControls(context, scale) {
       context.fillStyle = style.color;
       context.fillText(control.caption, radio.right - origin.left + r / 2, top + box.height / 2);
     } else if (control.kind === 'textbox') {
-      context.fillStyle = 'white';
-      context.fillRect(left, top, box.width, box.height);
-      context.strokeStyle = '#767676';
-      context.strokeRect(left + 0.5, top + 0.5, box.width - 1, box.height - 1);
-      context.fillStyle = 'black';
+      framedBox(context, left, top, box.width, box.height, 'white', '#767676');
       context.fillText(element.value, left + 4, top + box.height / 2);
     } else if (control.caption) {
       const align = control.align === 'center' ? 'center' : control.align === 'right' ? 'right' : 'left';
@@ -471,6 +464,14 @@ function drawControls(context, scale) {
     }
   }
   context.restore();
+}
+
+function framedBox(context, left, top, width, height, fill, edge) {
+  context.fillStyle = fill;
+  context.fillRect(left, top, width, height);
+  context.strokeStyle = edge;
+  context.strokeRect(left + 0.5, top + 0.5, width - 1, height - 1);
+  context.fillStyle = 'black';
 }
 
 function pngBlob(canvas) {
@@ -498,7 +499,9 @@ function pictureSvg() {
   const plain = document.createElement('canvas');
   plain.width = view.canvas.width;
   plain.height = view.canvas.height;
-  plain.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(page.picture()), plain.width, plain.height), 0, 0);
+  const picture = page.picture();
+  const pixels = new Uint8ClampedArray(picture.buffer, picture.byteOffset, picture.length);
+  plain.getContext('2d').putImageData(new ImageData(pixels, plain.width, plain.height), 0, 0);
   const escape = (s) => s.replace(/[&<>"]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' })[c]);
   const texts = view.texts.map((t) => `<text x="${t.left * scale}" y="${t.top * scale}" dominant-baseline="text-before-edge" font-family="Liberation Sans, Arial, sans-serif" font-size="${t.size * scale}"${t.bold ? ' font-weight="bold"' : ''} fill="${t.colour}">${escape(t.text)}</text>`);
   return `<?xml version="1.0" encoding="UTF-8"?>\n<svg xmlns="http://www.w3.org/2000/svg" width="${width}" height="${height}" viewBox="0 0 ${width} ${height}">\n`
