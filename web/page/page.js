@@ -91,10 +91,9 @@ class WindowView {
         focusable.type = 'radio';
         focusable.name = control.frame;
         focusable.id = control.name;
-        focusable.addEventListener('click', (event) => {
-          event.preventDefault(); // the model chooses; the next update shows it
-          act(() => page.click(control.name));
-        });
+        // The model chooses; the update after it shows its choice. (Cancelling the click
+        // would make the browser undo that choice once the handler returns.)
+        focusable.addEventListener('click', () => act(() => page.click(control.name)));
         focusable.addEventListener('keydown', (event) => {
           const key = ArrowKeys[event.key] || (event.key === ' ' ? 'Space' : null);
           if (!key || event.ctrlKey || event.altKey || event.metaKey) return;
@@ -189,6 +188,8 @@ class WindowView {
     this.element.style.height = `${design.height * scale}px`;
     this.element.style.fontFamily = SansFace;
     this.element.style.fontWeight = design.bold ? 'bold' : 'normal';
+    // Menus, tooltips and dialogs in the window's own text size (195 twips, 9.75 points).
+    document.documentElement.style.setProperty('--text-size', `${Math.max(12, 195 * scale)}px`);
     this.pictureChanges = -1;
     this.update();
   }
@@ -364,8 +365,6 @@ function showTooltip(text, clientX, clientY) {
   const tooltip = document.getElementById('tooltip');
   tooltip.textContent = text;
   tooltip.hidden = false;
-  const fontSize = view ? Math.max(12, Math.round(195 * view.scale)) : 14; // the window's own text size
-  tooltip.style.fontSize = `${fontSize}px`;
   const x = Math.min(clientX + 14, window.innerWidth - tooltip.offsetWidth - 4);
   const y = clientY + 20 + tooltip.offsetHeight > window.innerHeight ? clientY - tooltip.offsetHeight - 8 : clientY + 20;
   tooltip.style.left = `${Math.max(0, x)}px`;

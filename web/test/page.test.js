@@ -199,6 +199,9 @@ test('the keyboard: Tab order, arrows within a frame, F1 help, F11', async () =>
 test('the context menu saves the desktop\'s files, and the sound played is the program\'s period', { skip: !haveQtRenderTool && 'no desktop render tool built' }, async () => {
   const page = await openPage(browser, { hash: '#am' });
   await page.click('#optModulation50');
+  // A click chooses the option, and the choice stays shown.
+  assert.equal(await page.isChecked('#optModulation50'), true);
+  assert.equal(await page.isChecked('#optModulation100'), false);
   const steps = ['click:optModulation50'];
   const save = async (entry) => {
     const [download] = await Promise.all([page.waitForEvent('download'), page.getByRole('menuitem', { name: entry }).click()]);
