@@ -12,6 +12,7 @@
 #include "ssb/SsbSineTables.h"
 #include "surface/Application.h"
 #include "surface/CanvasSurface.h"
+#include "surface/Form.h"
 #include "surface/PainterSurface.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"

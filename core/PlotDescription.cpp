@@ -70,20 +70,29 @@ std::string describeTrace(const Trace& trace)
 
 }
 
-std::string panelDescription(PlotSource& source, std::size_t index)
+std::vector<std::string> panelDescriptions(PlotSource& source)
 {
     const std::vector<PlotPanel> panels = source.plotPanels();
-    if (index >= panels.size() || !source.hasPlot())
-        return {};
-    const PlotPanel& panel = panels[index];
-    std::string text;
-    if (panel.kind == PlotPanel::Kind::Spectrum)
-        text = describeSpectrum(source.spectrumLines(), source.besselIndex());
-    else
-        for (const Trace& trace : source.traces())
-            if (trace.plot == panel.trace && !trace.points.empty())
-                text = describeTrace(trace);
-    if (const std::string note = source.plotNote(); !note.empty())
-        text += (text.empty() ? "" : ". ") + note;
-    return text.empty() ? text : text + ".";
+    if (!source.hasPlot())
+        return std::vector<std::string>(panels.size());
+    const auto has = [&](PlotPanel::Kind kind) {
+        return std::any_of(panels.begin(), panels.end(), [&](const PlotPanel& p) { return p.kind == kind; });
+    };
+    const std::vector<SpectrumLine> lines = has(PlotPanel::Kind::Spectrum) ? source.spectrumLines() : std::vector<SpectrumLine>();
+    const std::vector<Trace> traces = has(PlotPanel::Kind::Trace) ? source.traces() : std::vector<Trace>();
+    const std::string note = source.plotNote();
+    std::vector<std::string> descriptions;
+    for (const PlotPanel& panel : panels) {
+        std::string text;
+        if (panel.kind == PlotPanel::Kind::Spectrum)
+            text = describeSpectrum(lines, source.besselIndex());
+        else
+            for (const Trace& trace : traces)
+                if (trace.plot == panel.trace && !trace.points.empty())
+                    text = describeTrace(trace);
+        if (!note.empty())
+            text += (text.empty() ? "" : ". ") + note;
+        descriptions.push_back(text.empty() ? text : text + ".");
+    }
+    return descriptions;
 }

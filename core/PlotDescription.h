@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 class PlotSource;
 
@@ -10,5 +11,6 @@ class PlotSource;
 // reader reads it as the plot's description), from the same lines and traces the tables
 // give: a spectrum's carrier and each pair of sidebands with their levels (an FM
 // spectrum's strongest lines), a trace's span of time and its swing, then the plot's
-// note (the FM index and bandwidth). Empty where the panel has nothing drawn.
-std::string panelDescription(PlotSource& source, std::size_t panel);
+// note (the FM index and bandwidth); one for each panel, empty where it has nothing
+// drawn. The numbers behind them are computed once for all.
+std::vector<std::string> panelDescriptions(PlotSource& source);

@@ -238,11 +238,11 @@ std::string WindowModel::table(std::size_t panel, char separator)
     return result;
 }
 
-std::string WindowModel::description(std::size_t panel)
+std::vector<std::string> WindowModel::descriptions()
 {
-    std::string result;
+    std::vector<std::string> result;
     if (PlotSource* source = plots())
-        checked([&] { result = panelDescription(*source, panel); });
+        checked([&] { result = panelDescriptions(*source); });
     return result;
 }
 

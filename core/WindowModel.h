@@ -73,8 +73,8 @@ public:
     PeriodicSound sound();
     std::string readout(double x, double y);
     std::string table(std::size_t panel, char separator);
-    // What a panel shows, in words and numbers (see panelDescription).
-    std::string description(std::size_t panel);
+    // What each panel shows, in words and numbers (see panelDescriptions).
+    std::vector<std::string> descriptions();
 
 protected:
     virtual void onLoad() = 0;

@@ -191,9 +191,9 @@ public:
     {
         return session_.window() ? session_.window()->table(panel, separator.empty() ? ',' : separator[0]) : std::string();
     }
-    std::string description(std::size_t panel)
+    std::vector<std::string> descriptions()
     {
-        return session_.window() ? session_.window()->description(panel) : std::string();
+        return session_.window() ? session_.window()->descriptions() : std::vector<std::string>();
     }
 
     // One period of the sound at 48 kHz (empty for none): a view, to be copied.
@@ -265,7 +265,7 @@ EMSCRIPTEN_BINDINGS(tavinel_page)
         .function("hasPlot", &Page::hasPlot)
         .function("readout", &Page::readout)
         .function("table", &Page::table)
-        .function("description", &Page::description)
+        .function("descriptions", &Page::descriptions)
         .function("soundPeriod", &Page::soundPeriod)
         .function("wav", &Page::wav);
 }

@@ -27,32 +27,41 @@ for (let i = 0; i < 5; ++i) {
 }
 console.log(`tavinel.html: ${statSync(pagePath).size} bytes; from disk to the painted menu: median ${median(starts)} ms of 5`);
 
-// Each state alternates with another, so every click redraws.
-const scenes = [['am', 'optLog', 'optLinear'], ['ssb', 'optLower', 'optUpper']];
-for (const [link, a, b] of scenes) {
+// The desktop benchmark's scenes, each reached by a click from another state (so every
+// click redraws); only the clicks onto the scene are timed.
+const scenes = [['am', 'optModulation50', 'optModulation100', 'AM 100 %'], ['ssb', 'Option7', 'Option8', 'SSB carrier off']];
+const pageTimes = {};
+for (const [link, away, onto, scene] of scenes) {
   const page = await openPage(browser, { width: 1200, height: 900, scale: 2, hash: `#${link}` });
   const times = await page.evaluate(async ([first, second]) => {
     const result = [];
-    for (let i = 0; i < 40; ++i) {
+    for (let i = 0; i < 80; ++i) {
       const name = i % 2 ? second : first;
       const started = performance.now();
       document.getElementById(name).click();
       window.tavinel.view.context.getImageData(0, 0, 1, 1); // the canvas drawn
-      result.push(performance.now() - started);
+      if (name === second) result.push(performance.now() - started);
       await new Promise(requestAnimationFrame);
     }
     return result;
-  }, [a, b]);
+  }, [away, onto]);
   const size = await page.evaluate(() => `${window.tavinel.view.canvas.width} x ${window.tavinel.view.canvas.height}`);
-  console.log(`${link} click in the page at ${size}: median ${median(times).toFixed(2)} ms of 40`);
+  pageTimes[scene] = median(times);
+  console.log(`${scene}: a click in the page at ${size}, median of 40: ${pageTimes[scene].toFixed(2)} ms`);
   await page.context().close();
 }
 await browser.close();
 
 const bench = join(process.cwd(), 'build', 'default', 'bench', 'tavinel_bench');
 if (existsSync(bench)) {
-  const out = execFileSync(bench, ['--benchmark_filter=canvas', '--benchmark_repetitions=5', '--benchmark_report_aggregates_only=true'],
-    { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8' });
-  console.log('the desktop canvas (2400 x 1800):');
-  console.log(out.split('\n').filter((line) => /median/.test(line)).join('\n'));
+  for (const scene of Object.keys(pageTimes)) {
+    const out = execFileSync(bench, [`--benchmark_filter=^canvas/${scene}/`, '--benchmark_color=false'],
+      { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
+    const found = out.replace(/\x1b\[[0-9;]*m/g, '').match(/_median\s+([\d.]+) ms/); // without the colours
+    if (!found) throw new Error(`no median in the benchmark's output for ${scene}`);
+    const desktop = Number(found[1]);
+    console.log(`${scene}: the desktop canvas's redraw at 2400 x 1800, median of 9: ${desktop.toFixed(2)} ms; the page takes ${(pageTimes[scene] / desktop).toFixed(2)} times as long`);
+  }
+} else {
+  console.log('(build the desktop benchmark for its figures: cmake --preset default -DTAVINEL_BENCH=ON && cmake --build --preset default)');
 }

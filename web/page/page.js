@@ -168,12 +168,14 @@ class WindowView {
   }
 
   describePlots(announce) {
+    const descriptions = page.descriptions();
     const said = [];
     this.plots.forEach((plot, index) => {
-      const text = page.description(index);
+      const text = index < descriptions.size() ? descriptions.get(index) : '';
       plot.description.textContent = text;
       if (text) said.push(`${plot.panel.title || 'Line spectrum'}: ${text}`);
     });
+    descriptions.delete();
     if (announce && said.length) document.getElementById('announcer').textContent = said.join(' ');
   }
 
@@ -240,7 +242,9 @@ class WindowView {
     const redraws = page.plotRedraws();
     if (redraws !== this.plotRedraws) {
       this.plotRedraws = redraws;
-      this.describePlots(true);
+      // Said politely, after the picture: off the click's way.
+      clearTimeout(this.describing);
+      this.describing = setTimeout(() => { if (view === this) this.describePlots(true); }, 0);
       sound.follow();
     }
     this.paint();

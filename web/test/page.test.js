@@ -151,6 +151,7 @@ test('FM: typed values, Update by click and by Return, and its messages in a dia
   await page.press('#txtPeakDeviation', 'Enter');
   assert.equal(await drawn(), before + 2);
   assert.match(await page.getAttribute('#plot0', 'aria-label'), /.+/);
+  await page.waitForFunction(() => document.getElementById('plot0-description').textContent !== '');
   assert.match(await page.textContent('#plot0-description'), /Modulation index 2\.500/);
   // The labels name their boxes.
   assert.equal(await page.getByLabel('Peak deviation (Hz):').getAttribute('id'), 'txtPeakDeviation');
