@@ -8,6 +8,16 @@
 
 using namespace modMain;
 
+float amEnvelopeFactor(double audioSine)
+{
+    float E = float(double(ModDepth) * audioSine + 1.0);
+    if (ClipperOn == 1)
+        E = applyModulationClipper(E);
+    if (E < 0)
+        E = 0;
+    return E;
+}
+
 void DrawAmEnvelope(Surface& surface)
 {
     PanelLeft = 400;
@@ -28,11 +38,7 @@ void DrawAmEnvelope(Surface& surface)
     const AudioSineTable audioSines = amAudioSineTable();
     for (float n = 0; n <= 36000; n += 1) {
         float x = float(double(n) * PanelWidth / 36000.0 + PanelLeft);
-        float E = float(double(ModDepth) * (*audioSines)[int(n)] + 1.0);
-        if (ClipperOn == 1)
-            E = applyModulationClipper(E);
-        if (E < 0)
-            E = 0;
+        const float E = amEnvelopeFactor((*audioSines)[int(n)]);
         float y = float(3000.0 - 1200.0 * E * carrierSine(int(n)));
         if (x < PanelLeft)
             x = PanelLeft;

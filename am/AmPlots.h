@@ -17,6 +17,15 @@ void redrawAmPlots(Surface& surface);
 
 // Left panel: one millisecond of the transmitted signal, its envelope filled.
 void DrawAmEnvelope(Surface& surface);
+// The envelope factor the left panel draws where the tone's sine is `audioSine`: the
+// depth applied, through the clipper (when on), never below zero. 1 is the unmodulated
+// carrier.
+float amEnvelopeFactor(double audioSine);
+// The spectrum of that envelope, by a discrete Fourier transform over its first audio
+// period as the left panel samples it: the carrier's amplitude (the envelope's mean) and
+// the amplitude of each line of the pairs at once, twice, ... `pairs` times the audio
+// frequency (half the envelope's harmonic), relative to the unmodulated carrier.
+std::vector<double> amEnvelopeSpectrum(int pairs);
 
 // Middle panel: the line spectrum 5 kHz either side of the carrier, ending with the
 // level scale.
@@ -46,7 +55,8 @@ float applyModulationClipper(float E);
 float applyDiodeKnee(float E);
 
 // The numbers behind the plots, for the current settings: one row per spectral line the
-// spectrum draws, and the envelope and demodulator traces point by point.
+// spectrum draws, its exact amplitude from amEnvelopeSpectrum, and the envelope and
+// demodulator traces point by point, the envelope's points with the envelope factor.
 std::vector<SpectrumLine> amSpectrumLines();
 std::vector<Trace> amTraces();
 

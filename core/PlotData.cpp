@@ -8,11 +8,25 @@
 #include <cmath>
 #include <limits>
 
-double SpectrumLine::levelDb() const
+namespace {
+
+double decibels(double amplitude)
 {
     if (!(amplitude > 0))
         return -std::numeric_limits<double>::infinity();
     return 20.0 * std::log10(amplitude);
+}
+
+}
+
+double SpectrumLine::levelDb() const
+{
+    return decibels(amplitude);
+}
+
+double SpectrumLine::exactLevelDb() const
+{
+    return std::isnan(exactAmplitude) ? exactAmplitude : decibels(exactAmplitude);
 }
 
 std::string formatDataNumber(double value)
@@ -47,6 +61,12 @@ std::string offsetReadout(double offsetHz)
     return sign + number + (size >= 1000 || size == 0 ? " kHz" : " Hz");
 }
 
+// Three decimals, or six significant digits for what would read 0.000.
+std::string amplitudeReadout(double amplitude)
+{
+    return amplitude >= 0.001 || amplitude == 0 ? fixedReadout(amplitude, 3) : formatDataNumber(amplitude);
+}
+
 }
 
 std::string lineReadout(const SpectrumLine& line, double fmIndex)
@@ -55,33 +75,53 @@ std::string lineReadout(const SpectrumLine& line, double fmIndex)
     std::string text = offsetReadout(line.offsetHz) + dot;
     if (line.order >= 0 && !std::isnan(fmIndex))
         text.append("J").append(std::to_string(line.order)).append("(").append(fixedReadout(fmIndex, 3)).append(")").append(dot);
-    text += line.amplitude >= 0.001 || line.amplitude == 0 ? fixedReadout(line.amplitude, 3)
-                                                           : formatDataNumber(line.amplitude);
-    return text + dot + fixedReadout(line.levelDb(), 2) + " dB";
+    text += amplitudeReadout(line.amplitude) + dot + fixedReadout(line.levelDb(), 2) + " dB";
+    if (std::isnan(line.exactAmplitude))
+        return text;
+    return text + " drawn" + dot + amplitudeReadout(line.exactAmplitude) + dot
+        + fixedReadout(line.exactLevelDb(), 2) + " dB exact";
 }
 
 std::string pointReadout(const TracePoint& point)
 {
-    return fixedReadout(point.timeMs, 3) + " ms \u00B7 " + fixedReadout(point.value, 3);
+    std::string text = fixedReadout(point.timeMs, 3) + " ms \u00B7 " + fixedReadout(point.value, 3);
+    if (!std::isnan(point.envelope))
+        text += " \u00B7 envelope " + fixedReadout(point.envelope, 3);
+    return text;
 }
 
 std::string spectrumTable(std::vector<SpectrumLine> lines, char separator)
 {
     std::stable_sort(lines.begin(), lines.end(),
                      [](const SpectrumLine& a, const SpectrumLine& b) { return a.offsetHz < b.offsetHz; });
-    std::string table = std::string("offset_hz") + separator + "amplitude" + separator + "level_db\n";
-    for (const SpectrumLine& line : lines)
+    const bool exact
+        = std::any_of(lines.begin(), lines.end(), [](const SpectrumLine& line) { return !std::isnan(line.exactAmplitude); });
+    std::string table = std::string("offset_hz") + separator + "amplitude" + separator + "level_db";
+    table += exact ? std::string(1, separator) + "exact_amplitude" + separator + "exact_level_db\n" : "\n";
+    for (const SpectrumLine& line : lines) {
         table += formatDataNumber(line.offsetHz) + separator + formatDataNumber(line.amplitude) + separator
-            + formatDataNumber(line.levelDb()) + '\n';
+            + formatDataNumber(line.levelDb());
+        if (exact)
+            table += separator + formatDataNumber(line.exactAmplitude) + separator + formatDataNumber(line.exactLevelDb());
+        table += '\n';
+    }
     return table;
 }
 
 std::string traceTable(const std::vector<Trace>& traces, char separator)
 {
-    std::string table = std::string("plot") + separator + "time_ms" + separator + "value\n";
+    const bool envelope = std::any_of(traces.begin(), traces.end(), [](const Trace& trace) {
+        return std::any_of(trace.points.begin(), trace.points.end(),
+                           [](const TracePoint& point) { return !std::isnan(point.envelope); });
+    });
+    std::string table = std::string("plot") + separator + "time_ms" + separator + "value";
+    table += envelope ? std::string(1, separator) + "envelope\n" : "\n";
     for (const Trace& trace : traces)
-        for (const TracePoint& point : trace.points)
-            table += trace.plot + separator + formatDataNumber(point.timeMs) + separator
-                + formatDataNumber(point.value) + '\n';
+        for (const TracePoint& point : trace.points) {
+            table += trace.plot + separator + formatDataNumber(point.timeMs) + separator + formatDataNumber(point.value);
+            if (envelope)
+                table += separator + (std::isnan(point.envelope) ? std::string() : formatDataNumber(point.envelope));
+            table += '\n';
+        }
     return table;
 }

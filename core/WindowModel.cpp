@@ -238,6 +238,22 @@ std::string WindowModel::table(std::size_t panel, char separator)
     return result;
 }
 
+std::vector<SpectrumLine> WindowModel::spectrumLines()
+{
+    std::vector<SpectrumLine> result;
+    if (PlotSource* source = plots(); source && source->hasPlot())
+        checked([&] { result = source->spectrumLines(); });
+    return result;
+}
+
+std::vector<Trace> WindowModel::traces()
+{
+    std::vector<Trace> result;
+    if (PlotSource* source = plots(); source && source->hasPlot())
+        checked([&] { result = source->traces(); });
+    return result;
+}
+
 std::vector<std::string> WindowModel::descriptions()
 {
     std::vector<std::string> result;

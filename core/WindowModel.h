@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/PeriodicSound.h"
+#include "core/PlotData.h"
 #include "core/WindowDesign.h"
 #include "core/WindowHost.h"
 
@@ -73,6 +74,9 @@ public:
     PeriodicSound sound();
     std::string readout(double x, double y);
     std::string table(std::size_t panel, char separator);
+    // The lines and traces of every plot, likewise (none where there is no plot).
+    std::vector<SpectrumLine> spectrumLines();
+    std::vector<Trace> traces();
     // What each panel shows, in words and numbers (see panelDescriptions).
     std::vector<std::string> descriptions();
 

@@ -14,7 +14,8 @@
 void redrawFmPlot(Surface& surface);
 
 // The lines the spectrum draws for the values stored, one row each, with the order and
-// amplitude the computation gives it (a carrier at the floor with its own level).
+// amplitude the computation gives it (a carrier at the floor with its own level), and
+// |Jn| of the index in double precision.
 std::vector<SpectrumLine> fmSpectrumLines();
 
 // The frequency-modulated signal as a sound, for the values stored: the index as typed,

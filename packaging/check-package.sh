@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package from a release build and checks it as CI does: its contents,
-# its dependencies, stripped binaries, the desktop entry and the AppStream metadata through
-# their validators, then installs it, runs the installed programs and removes it again.
+# Builds the Debian package from a release build with Debian's hardening flags and checks it
+# as CI does: its contents, its dependencies, stripped binaries, lintian (pedantic: no tag but
+# those overridden, each with its reason, in packaging/tavinel.lintian-overrides), the
+# desktop entry and the AppStream metadata through their validators, then installs it, runs
+# the installed programs and removes it again.
 #
 #   packaging/check-package.sh
 #
@@ -11,9 +13,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-liberation \
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream lintian
 
-cmake --preset release
+packaging/configure-release.sh
 cmake --build --preset release
 cpack --preset release
 
@@ -54,6 +56,18 @@ zcat "$unpacked/usr/share/doc/tavinel/changelog.gz" | dpkg-parsechangelog -l- -S
 head -n 1 "$unpacked/usr/share/doc/tavinel/copyright" \
   | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   || fail "the copyright file is not in the machine-readable format"
+
+# Every override stands under a comment that gives its reason (a blank line ends one). The
+# package needs none today: without the file there is nothing to explain.
+overrides=packaging/tavinel.lintian-overrides
+if [ -f "$overrides" ]; then
+  unexplained=$(awk '/^#/ { explained = 1; next } !NF { explained = 0; next } !explained { print }' "$overrides")
+  [ -z "$unexplained" ] || fail "overrides in $overrides without a comment: $unexplained"
+  grep -qx ./usr/share/lintian/overrides/tavinel <<<"$listing" || fail "the package lacks its lintian overrides"
+fi
+lintian_report=$(lintian --pedantic --fail-on error,warning,info,pedantic "$deb" 2>&1) \
+  || fail "lintian --pedantic: $lintian_report"
+! grep -qE '^[EWIPX]: ' <<<"$lintian_report" || fail "lintian --pedantic: $lintian_report"
 
 desktop=$(desktop-file-validate "$unpacked/usr/share/applications/org.tavinel.Tavinel.desktop" 2>&1) \
   || fail "desktop-file-validate: $desktop"

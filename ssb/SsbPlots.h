@@ -30,7 +30,8 @@ double levelGain(double levelDb);
 void DrawSsbLevelScale(Surface& surface);
 
 // The numbers behind the plots, for the current settings: one row per spectral line the
-// spectrum draws, and the waveform point by point.
+// spectrum draws, with the amplitude of its component in the waveform, and the waveform
+// point by point with its envelope, the outline of the components' sum.
 std::vector<SpectrumLine> ssbSpectrumLines();
 std::vector<Trace> ssbTraces();
 

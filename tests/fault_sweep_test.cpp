@@ -36,6 +36,19 @@ void expectSafeAndInsidePanels(void (*draw)(Surface&), const std::string& settin
     }
 }
 
+// Computes the numbers behind the plots, the exact values and envelopes included, with
+// the same faults trapped.
+void expectNumbersSafe(std::vector<SpectrumLine> (*lines)(), std::vector<Trace> (*traces)())
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+    feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
+    const auto spectrum = lines();
+    const auto points = traces();
+    fedisableexcept(FE_ALL_EXCEPT);
+    EXPECT_FALSE(spectrum.empty());
+    EXPECT_FALSE(points.empty());
+}
+
 TEST(FaultSweepTest, EveryAmSettingDrawsInsideItsPanelsWithoutAFloatingPointFault)
 {
     EXPECT_EQ(forEachAmSetting([](const std::string& setting) { expectSafeAndInsidePanels(redrawAmPlots, setting); }),
@@ -46,6 +59,18 @@ TEST(FaultSweepTest, EverySsbSettingDrawsInsideItsPanelsWithoutAFloatingPointFau
 {
     EXPECT_EQ(forEachSsbSetting([](const std::string& setting) { expectSafeAndInsidePanels(redrawSsbPlots, setting); }),
               3 * 3 * 8 * 8);
+}
+
+TEST(FaultSweepTest, TheNumbersOfEveryAmAndSsbSettingComputeWithoutAFloatingPointFault)
+{
+    EXPECT_EQ(forEachAmSetting([](const std::string&) { expectNumbersSafe(amSpectrumLines, amTraces); }),
+              3 * 7 * 2 * 2 * 2);
+    // The levels are what could go wrong: every carrier level with the unwanted sideband at
+    // either extreme, at one audio frequency.
+    forEachSsbSetting([](const std::string&) {
+        if (AudioKHz == 3 && (SidebandLevel == 0 || SidebandLevel == -120))
+            expectNumbersSafe(ssbSpectrumLines, ssbTraces);
+    });
 }
 
 }

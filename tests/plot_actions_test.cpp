@@ -149,7 +149,7 @@ TEST_F(PlotActionsTest, ShortcutsCopyAndSaveButLeaveTheFmBoxesTheirOwnCtrlC)
 
     // Ctrl+Shift+C: the line table.
     shortcut(fm, exitButton, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("offset_hz\tamplitude\tlevel_db\n-12000\t"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("offset_hz\tamplitude\tlevel_db\texact_amplitude\texact_level_db\n-12000\t"));
 
     // In a text box Ctrl+C copies its selected text.
     auto* box = qobject_cast<QLineEdit*>(fm.control("txtPlotWidth"));
@@ -200,8 +200,9 @@ TEST_F(PlotActionsTest, SvgHoldsTheTextsAndColoursOfTheWindow)
 TEST_F(PlotActionsTest, ReadoutsNameTheLineOrPointUnderTheMouse)
 {
     ASSERT_NO_FATAL_FAILURE(open("cmdAMenter"));
-    EXPECT_EQ(readoutAt(*window, 6010, 3000), "+1 kHz \u00B7 0.501 \u00B7 \u22126.00 dB");
-    EXPECT_EQ(readoutAt(*window, 5695, 3000), "0 kHz \u00B7 1.000 \u00B7 0.00 dB");
+    EXPECT_EQ(readoutAt(*window, 6010, 3000),
+              "+1 kHz \u00B7 0.501 \u00B7 \u22126.00 dB drawn \u00B7 0.500 \u00B7 \u22126.02 dB exact");
+    EXPECT_EQ(readoutAt(*window, 5695, 3000), "0 kHz \u00B7 1.000 \u00B7 0.00 dB drawn \u00B7 1.000 \u00B7 0.00 dB exact");
     EXPECT_EQ(readoutAt(*window, 4500, 3000), ""); // between lines
     EXPECT_EQ(readoutAt(*window, 8100 + 0.25 * 3400, 3000), "0.250 ms \u00B7 2.000");
     EXPECT_EQ(readoutAt(*window, 3000, 7000), ""); // not over a plot
@@ -210,9 +211,11 @@ TEST_F(PlotActionsTest, ReadoutsNameTheLineOrPointUnderTheMouse)
     ASSERT_NO_FATAL_FAILURE(open("cmdFMenter"));
     EXPECT_EQ(readoutAt(*window, 9100, 4000), ""); // no plot yet
     ASSERT_NO_FATAL_FAILURE(click(*window, "cmdDisplay"));
-    EXPECT_EQ(readoutAt(*window, 9100, 4000), "+3 kHz \u00B7 J1(1.000) \u00B7 0.440 \u00B7 \u22127.13 dB\n"
-                                              "Modulation index 1.000 \u00B7 bandwidth by Carson's rule 12 kHz");
-    EXPECT_EQ(readoutAt(*window, 6100, 4000).section('\n', 0, 0), "\u221212 kHz \u00B7 J4(1.000) \u00B7 0.002 \u00B7 \u221252.12 dB");
+    EXPECT_EQ(readoutAt(*window, 9100, 4000),
+              "+3 kHz \u00B7 J1(1.000) \u00B7 0.440 \u00B7 \u22127.13 dB drawn \u00B7 0.440 \u00B7 \u22127.13 dB exact\n"
+              "Modulation index 1.000 \u00B7 bandwidth by Carson's rule 12 kHz");
+    EXPECT_EQ(readoutAt(*window, 6100, 4000).section('\n', 0, 0),
+              "\u221212 kHz \u00B7 J4(1.000) \u00B7 0.002 \u00B7 \u221252.12 dB drawn \u00B7 0.002 \u00B7 \u221252.12 dB exact");
 }
 
 TEST_F(PlotActionsTest, SavingIsWholeOrNothingAndAFailureIsNamed)
@@ -235,7 +238,8 @@ TEST_F(PlotActionsTest, SavingIsWholeOrNothingAndAFailureIsNamed)
     rightClick(ssb, 3000, 3000, [&](QMenu* menu) { menu->actions()[4]->trigger(); });
     QFile table(savePath);
     ASSERT_TRUE(table.open(QIODevice::ReadOnly));
-    EXPECT_EQ(table.readAll(), "offset_hz,amplitude,level_db\n-1000,0.501187,-6\n1000,0.501187,-6\n");
+    EXPECT_EQ(table.readAll(), "offset_hz,amplitude,level_db,exact_amplitude,exact_level_db\n"
+                               "-1000,0.501187,-6,0.5,-6.0206\n1000,0.501187,-6,0.5,-6.0206\n");
     EXPECT_TRUE(messages.empty());
 }
 

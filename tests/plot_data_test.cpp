@@ -169,6 +169,12 @@ TEST(PlotDataTest, TablesAndReadoutsWriteNumbersAlike)
               "offset_hz,amplitude,level_db\n-1000,0.501187,-6\n0,1,0\n1000,0.501187,-6\n");
     EXPECT_EQ(traceTable({ { "envelope", { { 0, 0 }, { 2.7777777e-05, -0.219228 } } } }, '\t'),
               "plot\ttime_ms\tvalue\nenvelope\t0\t0\nenvelope\t2.77778e-05\t-0.219228\n");
+    // Exact amplitudes and envelopes add columns at the end, where there are any.
+    EXPECT_EQ(spectrumTable({ { 1000, 0.47863, -1, 0.5 }, { 0, 1, -1, 1 }, { 2000, 0.1 } }, ','),
+              "offset_hz,amplitude,level_db,exact_amplitude,exact_level_db\n0,1,0,1,0\n"
+              "1000,0.47863,-6.4,0.5,-6.0206\n2000,0.1,-20,nan,nan\n");
+    EXPECT_EQ(traceTable({ { "envelope", { { 0, 0.5, 1.25 } } }, { "demodulator", { { 0, 1 } } } }, ','),
+              "plot,time_ms,value,envelope\nenvelope,0,0.5,1.25\ndemodulator,0,1,\n");
     const struct {
         SpectrumLine line;
         double index;
@@ -178,11 +184,15 @@ TEST(PlotDataTest, TablesAndReadoutsWriteNumbersAlike)
         { { -1500, 0.501187 }, NAN, "\u22121.5 kHz \u00B7 0.501 \u00B7 \u22126.00 dB" },
         { { 0, 1 }, NAN, "0 kHz \u00B7 1.000 \u00B7 0.00 dB" },
         { { 600, 0.000123 }, NAN, "+600 Hz \u00B7 0.000123 \u00B7 \u221278.20 dB" },
+        { { 1000, 0.47863, -1, 0.5 }, NAN, "+1 kHz \u00B7 0.479 \u00B7 \u22126.40 dB drawn \u00B7 0.500 \u00B7 \u22126.02 dB exact" },
+        { { 0, 7.65868e-08, 0, 5.64344e-08 }, 2.405, "0 kHz \u00B7 J0(2.405) \u00B7 7.65868e-08 \u00B7 \u2212142.32 dB drawn \u00B7 5.64344e-08 \u00B7 "
+                                                     "\u2212144.97 dB exact" },
     };
     for (const auto& l : lines)
         EXPECT_EQ(lineReadout(l.line, l.index), l.readout);
     EXPECT_EQ(pointReadout({ 0.25, -1.8476 }), "0.250 ms \u00B7 \u22121.848");
     EXPECT_EQ(pointReadout({ 0.25, -0.0001 }), "0.250 ms \u00B7 0.000"); // no "−0.000"
+    EXPECT_EQ(pointReadout({ 0.25, -0.442, 1.9048 }), "0.250 ms \u00B7 \u22120.442 \u00B7 envelope 1.905");
 }
 
 }

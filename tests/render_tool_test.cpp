@@ -105,14 +105,18 @@ TEST_F(RenderToolTest, SvgAndTablesOfTheStateTheStepsLeave)
               0)
         << err.str();
     EXPECT_TRUE(read(svg).contains(">Transmitted signal spectrum</text>"));
-    EXPECT_TRUE(read(lines).startsWith("offset_hz,amplitude,level_db\n-5000,0.00753356,-42.46\n"));
+    EXPECT_TRUE(read(lines).startsWith(
+        "offset_hz,amplitude,level_db,exact_amplitude,exact_level_db\n-5000,0.00753356,-42.46,0.00786796,-42.0828\n"));
     const QList<QByteArray> rows = read(trace).split('\n');
     EXPECT_EQ(rows.size(), 1 + 36001 + 361 + 1); // and the empty line after the last newline
-    EXPECT_EQ(rows[36002], "demodulator,0,1");
+    EXPECT_EQ(rows[0], "plot,time_ms,value,envelope");
+    EXPECT_EQ(rows[1], "envelope,0,0,1");
+    EXPECT_EQ(rows[36002], "demodulator,0,1,");
     EXPECT_TRUE(QFile::exists(png));
 
     ASSERT_EQ(render({ "--lines-csv", lines.toStdString(), "fm", "click:cmdDisplay" }), 0) << err.str();
-    EXPECT_TRUE(read(lines).startsWith("offset_hz,amplitude,level_db\n-12000,0.00247664,-52.1227\n"));
+    EXPECT_TRUE(read(lines).startsWith(
+        "offset_hz,amplitude,level_db,exact_amplitude,exact_level_db\n-12000,0.00247664,-52.1227,0.00247664,-52.1227\n"));
 }
 
 TEST_F(RenderToolTest, WavIsTheSoundOfTheStateTheStepsLeave)
@@ -211,7 +215,7 @@ TEST(RenderToolProcessTest, AnswersOnItsOutputsAndStaysQuietWhenAllIsWell)
         { TAVINEL_RENDER_PATH, { "--ops", "-", "fm", "click:cmdNothing" }, 2, {}, { "(it has cmdDisplay, cmdExit)" } },
         // clang-format off
         { TAVINEL_RENDER_PATH, { "--lines-csv", "-", "fm", "click:cmdDisplay" }, 0,
-          { "offset_hz,amplitude,level_db\n-12000,0.00247664,-52.1227\n" }, {} },
+          { "offset_hz,amplitude,level_db,exact_amplitude,exact_level_db\n-12000,0.00247664,-52.1227,0.00247664,-52.1227\n" }, {} },
         // clang-format on
         { TAVINEL_RENDER_PATH, { "--wav", "-", "--png", picture, "am" }, 0, { "RIFF", "WAVEfmt " }, {} },
         { TAVINEL_RENDER_PATH, { "--svg", "-", "--ops", "-", "am" }, 2, {}, { "only one output can go to standard output" } },

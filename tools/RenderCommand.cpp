@@ -39,8 +39,9 @@ constexpr const char* Help
       "  --svg FILE          the window as an SVG drawing\n"
       "  --ops FILE          every drawing operation since the window was created, one a\n"
       "                      line, in logical units\n"
-      "  --lines-csv FILE    the spectrum's lines: offset_hz,amplitude,level_db\n"
-      "  --trace-csv FILE    the traces' points: plot,time_ms,value\n"
+      "  --lines-csv FILE    the spectrum's lines: offset_hz,amplitude,level_db,\n"
+      "                      exact_amplitude,exact_level_db\n"
+      "  --trace-csv FILE    the traces' points: plot,time_ms,value,envelope\n"
       "  --wav FILE          two seconds of the window's sound as WAV (48 kHz, mono,\n"
       "                      16-bit), as Save sound… writes them\n"
       "  --controls FILE     the window's controls after the steps, one a line: name, kind,\n"
@@ -313,14 +314,14 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         if (options.svg)
             files.emplace_back(*options.svg, target.svg());
         if (options.linesCsv) {
-            const auto lines = plots && plots->hasPlot() ? plots->spectrumLines() : std::vector<SpectrumLine> {};
+            const auto lines = window.spectrumLines();
             if (lines.empty())
                 throw UsageError("window " + windowName
                                  + " has no spectrum to write (the FM window draws one after an accepted Update)");
             files.emplace_back(*options.linesCsv, spectrumTable(lines, ','));
         }
         if (options.traceCsv) {
-            const auto traces = plots && plots->hasPlot() ? plots->traces() : std::vector<Trace> {};
+            const auto traces = window.traces();
             if (traces.empty())
                 throw UsageError("window " + windowName + " has no trace to write");
             files.emplace_back(*options.traceCsv, traceTable(traces, ','));
