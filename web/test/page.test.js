@@ -4,6 +4,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
+import { createServer } from 'node:http';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -299,6 +300,28 @@ test('opened from disk, the page asks the network for nothing, and its policy fo
   assert.equal(await page.evaluate(() => fetch('https://example.org/').then(() => 'fetched', () => 'refused')), 'refused');
   await context.close();
   assert.ok(readFileSync(pagePath).length < 1.5e6, 'the page is under 1.5 MB');
+});
+
+test('served by a web server, the page works the same and asks for nothing more', async () => {
+  const server = createServer((request, response) => {
+    response.writeHead(200, { 'content-type': 'text/html; charset=utf-8' });
+    response.end(readFileSync(pagePath));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  try {
+    const url = `http://127.0.0.1:${server.address().port}/tavinel.html`;
+    const requests = [];
+    const page = await openPage(browser, { url, hash: '#ssb' });
+    page.on('request', (request) => requests.push(request.url()));
+    assert.equal(await page.locator('.window').getAttribute('id'), 'frmSSBplot');
+    await page.click('#optLower');
+    assert.equal(await page.isChecked('#optLower'), true);
+    assert.deepEqual(requests, []);
+    assert.deepEqual(page.errors, []);
+    await page.context().close();
+  } finally {
+    server.close();
+  }
 });
 
 test('axe-core finds no WCAG 2 A or AA violation in any window, the dialogs or the menu', async () => {
