@@ -9,6 +9,7 @@
 #include "surface/Program.h"
 #include "surface/SoundActions.h"
 #include "surface/TwipsLayout.h"
+#include "surface/WindowDrag.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,6 +60,8 @@ Form::Form(std::unique_ptr<WindowModel> model)
     }
     canvas_->setChangedHandler([this] { update(); });
     fullScreen_ = new FullScreen(*this);
+    if (!design.titleBar)
+        new WindowDrag(*this); // nothing else would move it
 
     // The keyboard-focus mark goes round whichever control of this window has the focus.
     auto* focusFrame = new QFocusFrame(this);

@@ -6,12 +6,12 @@
 #include "surface/HelpWindow.h"
 #include "surface/PictureExport.h"
 #include "surface/Program.h"
+#include "surface/SaveDialog.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMenu>
@@ -22,13 +22,7 @@
 
 namespace {
 
-QString fileDialog(QWidget* parent, const QString& title, const QString& name, const QString& filters,
-                   QString* chosen)
-{
-    return QFileDialog::getSaveFileName(parent, title, name, filters, chosen);
-}
-
-PlotActions::FileChooser fileChooser = fileDialog;
+PlotActions::FileChooser fileChooser = askWhereToSave;
 
 QString fromUtf8(const std::string& text)
 {
@@ -71,7 +65,7 @@ void PlotActions::addAction(QAction* action, bool beginsGroup)
 
 void PlotActions::setFileChooser(FileChooser chooser)
 {
-    fileChooser = chooser ? std::move(chooser) : FileChooser(fileDialog);
+    fileChooser = chooser ? std::move(chooser) : FileChooser(askWhereToSave);
 }
 
 QString PlotActions::readoutAt(QPointF logical)

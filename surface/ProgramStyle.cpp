@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFocusFrame>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -31,6 +30,40 @@ int fontPixels(const QWidget* widget)
 int outlineWidth(const QFontMetrics& metrics)
 {
     return std::max(2, int(std::lround(metrics.height() / 6.0)));
+}
+
+// The four bars of the focus outline in the focus frame's rectangle. The outline stands
+// outside its control, but stops short of the controls beside it: option buttons stand
+// edge to edge, and the mark round one must not cover the one below or above.
+QRegion outlineBars(const QFocusFrame* frame, QRect r, int width)
+{
+    const QWidget* target = frame ? frame->widget() : nullptr;
+    if (target && target->parentWidget()) {
+        const QWidget* parent = target->parentWidget();
+        const QRect own(frame->mapFromGlobal(target->mapToGlobal(QPoint())), target->size());
+        for (const QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (sibling == target || sibling == frame || !sibling->isVisible()
+                || qobject_cast<const QFocusFrame*>(sibling))
+                continue;
+            const QRect other(frame->mapFromGlobal(sibling->mapToGlobal(QPoint())), sibling->size());
+            if (!other.intersects(r) || other.intersects(own))
+                continue;
+            if (other.top() > own.bottom())
+                r.setBottom(std::min(r.bottom(), other.top() - 1));
+            else if (other.bottom() < own.top())
+                r.setTop(std::max(r.top(), other.bottom() + 1));
+            else if (other.left() > own.right())
+                r.setRight(std::min(r.right(), other.left() - 1));
+            else if (other.right() < own.left())
+                r.setLeft(std::max(r.left(), other.right() + 1));
+        }
+    }
+    QRegion bars;
+    bars += QRect(r.left(), r.top(), r.width(), width);
+    bars += QRect(r.left(), r.bottom() - width + 1, r.width(), width);
+    bars += QRect(r.left(), r.top(), width, r.height());
+    bars += QRect(r.right() - width + 1, r.top(), width, r.height());
+    return bars;
 }
 
 }
@@ -106,6 +139,13 @@ int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
     // The focus frame stands on top of the window, so neighbouring controls never hide it.
     if (hint == SH_FocusFrame_AboveWidget)
         return 1;
+    // The focus frame lets through everything but its outline.
+    if (hint == SH_FocusFrame_Mask && option) {
+        if (auto* mask = qstyleoption_cast<QStyleHintReturnMask*>(returnData))
+            mask->region = outlineBars(qobject_cast<const QFocusFrame*>(widget), option->rect,
+                                       outlineWidth(option->fontMetrics));
+        return 1;
+    }
     // Buttons say what they do in words, at the window's size; a small icon beside them
     // would not grow with the text.
     if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
@@ -129,17 +169,10 @@ void ProgramStyle::drawControl(ControlElement element, const QStyleOption* optio
         QProxyStyle::drawControl(element, option, painter, widget);
         return;
     }
-    // Around the control with the focus, outside it: once the keyboard has moved the
-    // focus, and always around a text box being typed in.
+    // Around the control with the focus, outside it, always: a window opens with the focus
+    // on Exit, which Return or Space press at once, so the mark must show before any key.
     const auto* frame = qobject_cast<const QFocusFrame*>(widget);
-    const bool typing = frame && qobject_cast<const QLineEdit*>(frame->widget());
-    if (!(option->state & State_KeyboardFocusChange) && !typing)
-        return;
-    const int width = outlineWidth(option->fontMetrics);
-    const QRect r = option->rect;
-    const QColor colour = focusColour();
-    painter->fillRect(r.left(), r.top(), r.width(), width, colour);
-    painter->fillRect(r.left(), r.bottom() - width + 1, r.width(), width, colour);
-    painter->fillRect(r.left(), r.top(), width, r.height(), colour);
-    painter->fillRect(r.right() - width + 1, r.top(), width, r.height(), colour);
+    const QRegion bars = outlineBars(frame, option->rect, outlineWidth(option->fontMetrics));
+    for (const QRect& bar : bars)
+        painter->fillRect(bar, focusColour());
 }

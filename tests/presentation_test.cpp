@@ -100,6 +100,41 @@ TEST_F(PresentationTest, TextMarkersAndFocusMarkGrowWithTheWindow)
     }
 }
 
+// Exit has the focus as a window opens, and its mark shows at once (Return would end the
+// program). The mark round an option button never covers the options above and below it.
+TEST_F(PresentationTest, FocusMarkShowsAsTheWindowOpensAndSparesTheOptionsBeside)
+{
+    auto focusPixels = [](const QImage& picture, const QRect& area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += picture.pixel(x, y) == ProgramStyle::focusColour().rgb();
+        return count;
+    };
+    for (const double scale : DisplayScales) {
+        SCOPED_TRACE(scale);
+        Presentation::setPixelsPerTwip(scale);
+        ASSERT_NO_FATAL_FAILURE(open("cmdAMenter"));
+        Form& am = *window;
+        activate(am); // as the window system does when the window is shown
+        QWidget* exit = am.control("cmdExit");
+        const QRect exitArea(exit->mapTo(&am, QPoint()), exit->size());
+        EXPECT_GE(focusRun(am.grab().toImage(), exitArea.center().y()), 2) << "no mark round Exit";
+
+        EXPECT_EQ(press(Qt::Key_Tab, 2), (std::vector<QString> { "optAudio1000", "optModulation100" }));
+        const QImage picture = am.grab().toImage();
+        for (const char* beside : { "optModulation50", "optModulation120" }) {
+            QWidget* option = am.control(beside);
+            EXPECT_EQ(focusPixels(picture, QRect(option->mapTo(&am, QPoint()), option->size())), 0) << beside;
+        }
+        QWidget* focused = am.control("optModulation100");
+        const QRect own(focused->mapTo(&am, QPoint()), focused->size());
+        EXPECT_GE(focusRun(picture, own.center().y()), 2) << "no mark round the focused option";
+        EXPECT_GT(focusPixels(picture, own), 0) << "the mark's top and bottom bars are gone";
+        closeAll();
+    }
+}
+
 // A message box belongs to the program, not to the window it stands over, and its text
 // has the window's size.
 TEST_F(PresentationTest, MessageBoxIsTitledTavinelAndScalesWithTheWindow)
