@@ -22,6 +22,6 @@ private:
 
     Form& form_;
     bool dragging_ = false;
-    QPoint pressedAt_;    // where the pointer was pressed, on the screen
-    QPoint windowStart_;  // where the window stood then
+    QPoint pressedAt_;   // where the pointer was pressed, on the screen
+    QPoint windowStart_; // where the window stood then
 };

@@ -71,8 +71,7 @@ TEST_F(SaveDialogTest, EachKindOfFileStartsInItsFolderOrHome)
     const struct {
         const char* file;
         const char* folder;
-    } cases[] = { { "am-plots.png", "Pictures" }, { "am-plots.svg", "Pictures" },
-                  { "am-spectrum.csv", "Documents" }, { "am-sound.wav", "Music" } };
+    } cases[] = { { "am-plots.png", "Pictures" }, { "am-plots.svg", "Pictures" }, { "am-spectrum.csv", "Documents" }, { "am-sound.wav", "Music" } };
     for (const auto& c : cases)
         EXPECT_EQ(saveFolderFor(c.file), home.path()) << c.file << ": no such folder yet, so home";
     for (const auto& c : cases)

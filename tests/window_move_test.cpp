@@ -53,8 +53,7 @@ TEST_F(WindowMoveTest, ABorderlessWindowFollowsADragOffItsControlsAndPlots)
         const char* menuButton; // nullptr: the menu window
         bool onPlot;
         bool moves;
-    } cases[] = { { nullptr, false, true },      { "cmdAMenter", false, true }, { "cmdAMenter", true, false },
-                  { "cmdSSBenter", false, true }, { "cmdSSBenter", true, false } };
+    } cases[] = { { nullptr, false, true }, { "cmdAMenter", false, true }, { "cmdAMenter", true, false }, { "cmdSSBenter", false, true }, { "cmdSSBenter", true, false } };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.menuButton ? c.menuButton : "menu") + (c.onPlot ? " on a plot" : ""));
         if (c.menuButton) {
