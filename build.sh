@@ -43,10 +43,12 @@ if [ "$mode" = web ]; then
 fi
 # The test suite compares the WebAssembly build's render tool with the desktop's, and tries
 # the browser page in Debian's Chromium (Playwright from web/package-lock.json, no browser
-# of its own).
+# of its own), and reads the desktop program over the AT-SPI bus as a screen reader does.
 if [ "$mode" = test ]; then
   (build_web)
   tools/install-packages.sh chromium
+  # A screen reader's view of the desktop program: the AT-SPI bus and its Python bindings.
+  tools/install-packages.sh at-spi2-core dbus-bin dbus-daemon python3-pyatspi
   if [ ! -d web/node_modules ] || [ web/package-lock.json -nt web/node_modules ]; then
     (cd web && npm ci --no-audit --no-fund)
   fi

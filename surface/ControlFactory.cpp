@@ -65,6 +65,9 @@ QWidget* createControl(const Control& control, QWidget* parent)
     }
     case ControlKind::Frame:
         widget = new QGroupBox(text(control.caption), parent);
+        // A screen reader reads the options within the frame's name, without the spaces
+        // a caption may end in.
+        widget->setAccessibleName(text(control.caption).trimmed());
         break;
     case ControlKind::Option: {
         auto* option = new QRadioButton(text(control.caption), parent);

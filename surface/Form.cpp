@@ -2,6 +2,8 @@
 #include "surface/Form.h"
 
 #include "core/RecordingSurface.h"
+#include "surface/AccessibleFactory.h"
+#include "surface/AccessiblePlots.h"
 #include "surface/ControlFactory.h"
 #include "surface/FullScreen.h"
 #include "surface/PlotActions.h"
@@ -17,6 +19,7 @@
 #include <QFocusFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -37,6 +40,7 @@ Form::Form(std::unique_ptr<WindowModel> model)
     : model_(std::move(model))
     , pixelsPerTwip_(Presentation::pixelsPerTwip())
 {
+    installAccessibleFactory();
     const WindowDesign& design = model_->design();
     canvas_ = std::make_unique<CanvasSurface>(design.clientWidthTwips, design.clientHeightTwips,
                                               pixelsPerTwip_ * Presentation::devicePixelRatio());
@@ -73,8 +77,11 @@ Form::Form(std::unique_ptr<WindowModel> model)
     layout_->setScale(pixelsPerTwip_, clientOffset_);
     buildControls();
     model_->attach(*this);
-    if (model_->plots())
-        new SoundActions(*new PlotActions(*this));
+    if (model_->plots()) {
+        auto* actions = new PlotActions(*this);
+        new SoundActions(*actions);
+        new AccessiblePlots(*actions);
+    }
 }
 
 Form::~Form()
@@ -118,6 +125,24 @@ void Form::buildControls()
     const auto& order = model_->design().focusOrder;
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(control(fromUtf8(order[i - 1])), control(fromUtf8(order[i])));
+    nameBoxesByTheirLabels();
+}
+
+// A text box is known by the label beside it: to a screen reader, which reads the label's
+// words (without the colon) as the box's name, and to the label, whose buddy it becomes.
+void Form::nameBoxesByTheirLabels()
+{
+    for (const Control& control : model_->design().controls) {
+        auto* label = qobject_cast<QLabel*>(controls_.value(fromUtf8(control.name)));
+        QWidget* box = controls_.value(fromUtf8(control.labelFor));
+        if (!label || !box)
+            continue;
+        label->setBuddy(box);
+        QString name = label->text().trimmed();
+        if (name.endsWith(':'))
+            name.chop(1);
+        box->setAccessibleName(name.trimmed());
+    }
 }
 
 void Form::placeControl(QWidget* widget, const Control& control)
@@ -247,6 +272,14 @@ QPointF Form::toLogical(QPoint position) const
     const QPointF client = position - clientOffset_;
     return { client.x() / (design.clientWidthTwips * pixelsPerTwip_) * canvas_->scaleWidth(),
              client.y() / (design.clientHeightTwips * pixelsPerTwip_) * canvas_->scaleHeight() };
+}
+
+QPointF Form::fromLogical(QPointF logical) const
+{
+    const WindowDesign& design = model_->design();
+    return QPointF(logical.x() / canvas_->scaleWidth() * design.clientWidthTwips * pixelsPerTwip_,
+                   logical.y() / canvas_->scaleHeight() * design.clientHeightTwips * pixelsPerTwip_)
+        + clientOffset_;
 }
 
 // A new canvas at the window's scale, on which the window draws its contents again.

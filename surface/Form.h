@@ -58,8 +58,9 @@ public:
     // the display the layout was made for (15 twips a pixel).
     void renderControls(QPainter& painter);
 
-    // A point of the window (pixels) in the window's logical units.
+    // A point of the window (pixels) in the window's logical units, and back.
     QPointF toLogical(QPoint position) const;
+    QPointF fromLogical(QPointF logical) const;
 
     // A control of this window by name, or nullptr.
     QWidget* control(const QString& name) const;
@@ -92,6 +93,7 @@ protected:
 
 private:
     void buildControls();
+    void nameBoxesByTheirLabels();
     void placeControl(QWidget* widget, const Control& control);
     void applyFont(QWidget* widget, const Control& control);
     void drawAfresh();

@@ -52,13 +52,14 @@ public:
     void saveData(int panel);
     void copySpectrumLines();
     void showHelp();
+    // The context menu of one plot panel, at a point of the screen; it returns once the
+    // menu has closed.
+    void showMenu(int panel, QPoint globalPosition);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showMenu(int panel, QPoint globalPosition);
-
     Form& form_;
     PlotSource& source_;
     QList<QAction*> menuActions_;

@@ -107,9 +107,10 @@ TEST_F(AmWindowTest, TabVisitsTheSelectedButtonOfEachGroupAndArrowsChoose)
     ASSERT_EQ(QApplication::focusWidget(), am.control("cmdExit"));
     ASSERT_NO_FATAL_FAILURE(click(am, "optAudio3000")); // Tab comes into a group at its choice, also one made by a click
     // clang-format off
-    EXPECT_EQ(press(Qt::Key_Tab, 8), (std::vector<QString> { "optAudio3000", "optModulation100", "optLinear",
-                                                             "optClipperOff", "Option1", "cmdExit",
-                                                             "optAudio3000", "optModulation100" }));
+    // After the groups come the three plots, then Exit again.
+    EXPECT_EQ(press(Qt::Key_Tab, 11), (std::vector<QString> { "optAudio3000", "optModulation100", "optLinear",
+                                                              "optClipperOff", "Option1", "plot0", "plot1", "plot2",
+                                                              "cmdExit", "optAudio3000", "optModulation100" }));
     // clang-format on
     const std::size_t logged = am.opLog()->size();
     EXPECT_EQ(press(Qt::Key_Down, 1), std::vector<QString> { "optModulation120" });

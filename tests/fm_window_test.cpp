@@ -171,15 +171,15 @@ TEST_F(FmWindowTest, NothingIsDrawnOutsideThePanelWhateverIsTyped)
 }
 
 // Exit has the focus as the window opens; Tab goes on to Update, then the boxes from the
-// plot width up to the modulating frequency, and round to Exit.
+// plot width up to the modulating frequency, the plot, and round to Exit.
 TEST_F(FmWindowTest, TabVisitsExitUpdateThenTheBoxesFromThePlotWidthUp)
 {
     ASSERT_NO_FATAL_FAILURE(openFm());
     activate(*window);
     ASSERT_EQ(QApplication::focusWidget(), window->control("cmdExit"));
     // clang-format off
-    EXPECT_EQ(press(Qt::Key_Tab, 7), (std::vector<QString> { "cmdDisplay", "txtPlotWidth", "txtPlotBottom",
-                                                             "txtPeakDeviation", "txtModulatingFrequency",
+    EXPECT_EQ(press(Qt::Key_Tab, 8), (std::vector<QString> { "cmdDisplay", "txtPlotWidth", "txtPlotBottom",
+                                                             "txtPeakDeviation", "txtModulatingFrequency", "plot0",
                                                              "cmdExit", "cmdDisplay" }));
     // clang-format on
 }
