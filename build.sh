@@ -49,12 +49,14 @@ if [ "$mode" = test ]; then
   tools/install-packages.sh chromium
   # A screen reader's view of the desktop program: the AT-SPI bus and its Python bindings.
   tools/install-packages.sh at-spi2-core dbus-bin dbus-daemon python3-pyatspi
+  # A sound server of the tests' own, with a null sink recorded by parec.
+  tools/install-packages.sh pulseaudio pulseaudio-utils
   if [ ! -d web/node_modules ] || [ web/package-lock.json -nt web/node_modules ]; then
     (cd web && npm ci --no-audit --no-fund)
   fi
 fi
 
-tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev \
+tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev libpulse-dev pkg-config libgtest-dev libbenchmark-dev \
   fonts-liberation xvfb xauth
 
 if [ ! -f build/default/build.ninja ]; then

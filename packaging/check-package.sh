@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-multimedia-dev fonts-liberation \
+tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev libpulse-dev pkg-config fonts-liberation \
   dpkg-dev file desktop-file-utils appstream lintian
 
 packaging/configure-release.sh
@@ -40,7 +40,7 @@ for file in ./usr/bin/tavinel ./usr/bin/tavinel-render \
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libpulse0 qt6-qpa-plugins fonts-liberation; do
   grep -q "\b$package\b" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "tavinel $version" ] || fail "wrong name or version"

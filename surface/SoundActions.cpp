@@ -23,14 +23,14 @@ SoundActions::SoundActions(PlotActions& actions)
     connect(save_, &QAction::triggered, this, &SoundActions::saveSound);
     connect(&form_, &Form::plotsRedrawn, this, &SoundActions::settingsChanged);
     connect(player_, &SoundPlayer::outputsChanged, this, [this] {
-        hasOutput_ = SoundPlayer::outputAvailable();
+        hasOutput_ = player_->hasOutput();
         offer();
     });
     connect(player_, &SoundPlayer::failed, this, &SoundActions::offer);
     actions_.addAction(play_, true);
     actions_.addAction(save_);
     form_.installEventFilter(this);
-    hasOutput_ = SoundPlayer::outputAvailable();
+    hasOutput_ = player_->hasOutput();
     offer();
 }
 
