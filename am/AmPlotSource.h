@@ -13,15 +13,15 @@ public:
     static inline const std::array<PlotPanel, 3> Panels = {
         // clang-format off
         PlotPanel { PlotPanel::Kind::Trace, { 300, 500, 3700, 5500 }, 400, 3200, "envelope",
-                    "Transmitted signal envelope", 400 },
+                    TAVINEL_TEXT("Plots", "Transmitted signal envelope"), 400 },
         PlotPanel { PlotPanel::Kind::Spectrum, { 4100, 500, 7300, 5500 }, 5700, 0.3, {},
-                    "Transmitted signal spectrum", 4300 },
+                    TAVINEL_TEXT("Plots", "Transmitted signal spectrum"), 4300 },
         PlotPanel { PlotPanel::Kind::Trace, { 8000, 500, 11600, 5500 }, 8100, 3400, "demodulator",
-                    "Envelope demodulator output", 8300 },
+                    TAVINEL_TEXT("Plots", "Envelope demodulator output"), 8300 },
         // clang-format on
     };
 
-    std::vector<PlotPanel> plotPanels() const override { return { Panels.begin(), Panels.end() }; }
+    std::vector<PlotPanel> plotPanels() const override { return inReadersLanguage({ Panels.begin(), Panels.end() }); }
     std::vector<SpectrumLine> spectrumLines() override;
     std::vector<Trace> traces() override;
     PeriodicSound sound() override;

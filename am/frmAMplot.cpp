@@ -14,25 +14,25 @@ void printTitles(Surface& surface)
 {
     surface.setFontBold(true);
     for (const PlotPanel& panel : AmPlotSource::Panels)
-        surface.printAt(panel.titleLeft, 100, panel.title);
+        surface.printAt(panel.titleLeft, 100, translated("Plots", panel.title));
     surface.setFontBold(false);
 }
 
 }
 
 frmAMplot::frmAMplot()
-    : DemonstrationWindow("frmAMplot", "AM plots", 12000, 9000, false)
+    : DemonstrationWindow("frmAMplot", tr("AM plots"), 12000, 9000, false)
 {
     // The window font is bold; the titles are printed in it at load.
     setWindowBold(true);
 
-    addFrame("fraAudioFrequency", "Audio frequency", 300, 6200, 2300, 1380);
+    addFrame("fraAudioFrequency", tr("Audio frequency"), 300, 6200, 2300, 1380);
     addChoice("optAudio1000", "1000 Hz", 300, 1500, true, [] { AudioKHz = 1; });
     addChoice("optAudio2000", "2000 Hz", 600, 1500, false, [] { AudioKHz = 2; });
     addChoice("optAudio3000", "3000 Hz", 900, 1500, false, [] { AudioKHz = 3; });
 
-    addFrame("fraModulationPercent", "Modulation", 2750, 6200, 1695, 2500);
-    addChoice("optModulation0", "None", 300, 1500, false, [] { ModDepth = 0; });
+    addFrame("fraModulationPercent", tr("Modulation"), 2750, 6200, 1695, 2500);
+    addChoice("optModulation0", tr("None"), 300, 1500, false, [] { ModDepth = 0; });
     addChoice("optModulation10", "10%", 600, 1500, false, [] { ModDepth = 0.1f; });
     addChoice("optModulation25", "25%", 900, 1500, false, [] { ModDepth = 0.25f; });
     addChoice("optModulation50", "50%", 1200, 1500, false, [] { ModDepth = 0.5f; });
@@ -40,17 +40,17 @@ frmAMplot::frmAMplot()
     addChoice("optModulation120", "120%", 1800, 1500, false, [] { ModDepth = 1.2f; });
     addChoice("optModulation140", "140%", 2100, 1500, false, [] { ModDepth = 1.4f; });
 
-    addFrame("fraYaxis", "Y-axis ", 5000, 6200, 2295, 1095).textColour = ColourBlack;
-    addChoice("optLinear", "Linear (volts)", 300, 1800, true, [] { YAxisMode = 1; });
-    addChoice("optLog", "Log (decibels)", 600, 1800, false, [] { YAxisMode = 2; });
+    addFrame("fraYaxis", tr("Y-axis "), 5000, 6200, 2295, 1095).textColour = ColourBlack;
+    addChoice("optLinear", tr("Linear (volts)"), 300, 1800, true, [] { YAxisMode = 1; });
+    addChoice("optLog", tr("Log (decibels)"), 600, 1800, false, [] { YAxisMode = 2; });
 
-    addFrame("fraClipper", "Modulation clipper", 300, 7600, 2295, 1095);
-    addChoice("optClipperOff", "Off", 300, 1500, true, [] { ClipperOn = 0; });
-    addChoice("optClipperOn", "On", 600, 1500, false, [] { ClipperOn = 1; });
+    addFrame("fraClipper", tr("Modulation clipper"), 300, 7600, 2295, 1095);
+    addChoice("optClipperOff", tr("Off"), 300, 1500, true, [] { ClipperOn = 0; });
+    addChoice("optClipperOn", tr("On"), 600, 1500, false, [] { ClipperOn = 1; });
 
-    addFrame("fraDemodulator", "Demodulator type", 8000, 6200, 2415, 1095);
-    addChoice("Option1", "Ideal", 300, 1800, true, [] { DemodType = 0; });
-    addChoice("Option2", "Diode", 600, 1800, false, [] { DemodType = 1; });
+    addFrame("fraDemodulator", tr("Demodulator type"), 8000, 6200, 2415, 1095);
+    addChoice("Option1", tr("Ideal"), 300, 1800, true, [] { DemodType = 0; });
+    addChoice("Option2", tr("Diode"), 600, 1800, false, [] { DemodType = 1; });
 
     addExit(8000, 8000, 1200, 375);
 

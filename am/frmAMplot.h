@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Translation.h"
+
 #include "am/AmPlotSource.h"
 #include "core/DemonstrationWindow.h"
 
@@ -9,6 +11,8 @@
 // option buttons. Every choice stores one setting and redraws all three plots.
 class frmAMplot : public DemonstrationWindow {
 public:
+    TAVINEL_TRANSLATABLE(frmAMplot)
+
     frmAMplot();
 
     void queryUnload(int reason) override;

@@ -26,10 +26,10 @@ frmOpening::frmOpening()
         label.textColour = DarkBlue;
     }
 
-    addControl(ControlKind::Button, "cmdAMenter", "Amplitude modulation", 8040, 6360, 3000, 375).bold = true;
-    addControl(ControlKind::Button, "cmdFMenter", "Frequency modulation", 8000, 6840, 3000, 375).bold = true;
-    addControl(ControlKind::Button, "cmdSSBenter", "Single sideband", 8000, 7320, 3000, 375).bold = true;
-    addControl(ControlKind::Button, "cmdExit", "Exit", 8000, 7800, 3000, 375).bold = true;
+    addControl(ControlKind::Button, "cmdAMenter", tr("Amplitude modulation"), 8040, 6360, 3000, 375).bold = true;
+    addControl(ControlKind::Button, "cmdFMenter", tr("Frequency modulation"), 8000, 6840, 3000, 375).bold = true;
+    addControl(ControlKind::Button, "cmdSSBenter", tr("Single sideband"), 8000, 7320, 3000, 375).bold = true;
+    addControl(ControlKind::Button, "cmdExit", tr("Exit"), 8000, 7800, 3000, 375).bold = true;
     setFocusOrder({ "cmdExit", "cmdAMenter", "cmdSSBenter", "cmdFMenter" });
 
     on("cmdAMenter", [this] { enter("frmAMplot"); });
@@ -52,12 +52,12 @@ void frmOpening::onLoad()
         moveControl("lblVersion", 1000, 6000);
         resizeControl("lblVersion", 11900, 1200);
         setFontSize("lblVersion", double(screenHeight) * 0.0016);
-        setCaption("lblVersion", "Version " + VersionText);
+        setCaption("lblVersion", withValues(tr("Version %1"), { VersionText }));
 
         moveControl("lblCopyright", 1000, 6500);
         resizeControl("lblCopyright", 11900, 1200);
         setFontSize("lblCopyright", double(screenHeight) * 0.0016);
-        setCaption("lblCopyright", CopyrightText);
+        setCaption("lblCopyright", tr(CopyrightText.c_str()));
 
         const float buttonPoints = screenButtonPoints();
         moveControl("cmdAMenter", 8000, 6800);

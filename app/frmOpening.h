@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Translation.h"
+
 #include "core/WindowModel.h"
 
 // The menu window shown at start-up: the title, version and copyright over three
 // illustrations of an overmodulated AM signal, and one button per demonstration.
 class frmOpening : public WindowModel {
 public:
+    TAVINEL_TRANSLATABLE(frmOpening)
+
     frmOpening();
 
     void drawContents(Surface& surface) override;

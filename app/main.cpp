@@ -3,6 +3,7 @@
 #include "surface/Application.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
+#include "surface/Translations.h"
 
 #include <cstdio>
 #include <cstring>
@@ -45,6 +46,7 @@ int main(int argc, char* argv[])
     char* toolkitArgv[] = { argv[0], nullptr };
     Application application(toolkitArgc, toolkitArgv);
     Presentation::fitToPrimaryScreen();
+    Translations::use(Translations::systemLanguage());
 
     Program::setWindowFactory(createWindow);
     Program::open("frmOpening");

@@ -24,7 +24,7 @@ void DemonstrationWindow::addChoice(const std::string& name, const std::string& 
 
 void DemonstrationWindow::addExit(double left, double top, double width, double height)
 {
-    addControl(ControlKind::Button, "cmdExit", "Exit", left, top, width, height).bold = true;
+    addControl(ControlKind::Button, "cmdExit", tr("Exit"), left, top, width, height).bold = true;
     on("cmdExit", [this] {
         unload();
         endProgram();

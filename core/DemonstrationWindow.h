@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Translation.h"
+
 #include "core/WindowModel.h"
 
 #include <functional>
@@ -11,6 +13,8 @@
 // program.
 class DemonstrationWindow : public WindowModel {
 public:
+    TAVINEL_TRANSLATABLE(DemonstrationWindow)
+
     using WindowModel::WindowModel;
 
     // The window's plots for the settings as they stand, on any surface.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/FaultCheck.h"
 
+#include "core/Translation.h"
+
 #include <cfenv>
 #include <exception>
 
@@ -51,5 +53,5 @@ std::string runChecked(const std::function<void()>& work)
 
 std::string unexpectedErrorMessage(const std::string& error)
 {
-    return "Tavinel has met an unexpected error and must close.\n\n" + error;
+    return translated("Program", "Tavinel has met an unexpected error and must close.") + "\n\n" + error;
 }

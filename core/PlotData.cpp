@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/PlotData.h"
 
+#include "core/Translation.h"
+
 #include "core/NumberText.h"
 #include "core/PortableNumbers.h"
 
@@ -42,7 +44,13 @@ std::string fixedReadout(double value, int decimals)
 {
     const std::string digits = fixedText(std::fabs(value), decimals);
     const bool zero = digits.find_first_not_of("0.") == std::string::npos;
-    return (value < 0 && !zero ? "\u2212" : "") + digits;
+    return readoutNumber((value < 0 && !zero ? "\u2212" : "") + digits);
+}
+
+std::string readoutNumber(std::string number)
+{
+    std::replace(number.begin(), number.end(), '.', decimalSeparator());
+    return number;
 }
 
 namespace {
@@ -54,7 +62,7 @@ std::string offsetReadout(double offsetHz)
     const double size = std::fabs(offsetHz);
     std::string number = size >= 1000 || size == 0 ? fixedReadout(size / 1000, 3) : fixedReadout(size, 3);
     number.erase(number.find_last_not_of('0') + 1);
-    if (number.back() == '.')
+    if (number.back() == decimalSeparator())
         number.pop_back();
     const char* sign = offsetHz > 0 ? "+" : offsetHz < 0 ? "\u2212"
                                                          : "";
@@ -64,7 +72,7 @@ std::string offsetReadout(double offsetHz)
 // Three decimals, or six significant digits for what would read 0.000.
 std::string amplitudeReadout(double amplitude)
 {
-    return amplitude >= 0.001 || amplitude == 0 ? fixedReadout(amplitude, 3) : formatDataNumber(amplitude);
+    return amplitude >= 0.001 || amplitude == 0 ? fixedReadout(amplitude, 3) : readoutNumber(formatDataNumber(amplitude));
 }
 
 }
@@ -78,15 +86,15 @@ std::string lineReadout(const SpectrumLine& line, double fmIndex)
     text += amplitudeReadout(line.amplitude) + dot + fixedReadout(line.levelDb(), 2) + " dB";
     if (std::isnan(line.exactAmplitude))
         return text;
-    return text + " drawn" + dot + amplitudeReadout(line.exactAmplitude) + dot
-        + fixedReadout(line.exactLevelDb(), 2) + " dB exact";
+    return text + " " + translated("Plots", "drawn") + dot + amplitudeReadout(line.exactAmplitude) + dot
+        + fixedReadout(line.exactLevelDb(), 2) + " dB " + translated("Plots", "exact");
 }
 
 std::string pointReadout(const TracePoint& point)
 {
     std::string text = fixedReadout(point.timeMs, 3) + " ms \u00B7 " + fixedReadout(point.value, 3);
     if (!std::isnan(point.envelope))
-        text += " \u00B7 envelope " + fixedReadout(point.envelope, 3);
+        text += " \u00B7 " + translated("Plots", "envelope") + " " + fixedReadout(point.envelope, 3);
     return text;
 }
 

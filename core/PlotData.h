@@ -62,3 +62,5 @@ std::string lineReadout(const SpectrumLine& line, double fmIndex);
 std::string pointReadout(const TracePoint& point);
 // A number with a fixed count of decimals, a point and a true minus sign: "−7.13".
 std::string fixedReadout(double value, int decimals);
+// A number as a readout writes it: with the reader's decimal separator.
+std::string readoutNumber(std::string number);

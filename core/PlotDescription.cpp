@@ -2,6 +2,7 @@
 #include "core/PlotDescription.h"
 
 #include "core/PlotSource.h"
+#include "core/Translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +11,10 @@ namespace {
 
 // An FM spectrum has tens of lines: its five strongest say what it looks like.
 constexpr std::size_t StrongestLines = 5;
+
+// The traces' names, which the descriptions say in the reader's language.
+[[maybe_unused]] constexpr const char* TraceNames[]
+    = { TAVINEL_TEXT("Plots", "envelope"), TAVINEL_TEXT("Plots", "demodulator"), TAVINEL_TEXT("Plots", "waveform") };
 
 std::string level(const SpectrumLine& line)
 {
@@ -26,14 +31,14 @@ std::string describeSpectrum(std::vector<SpectrumLine> lines, double fmIndex)
     std::string text;
     const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : "; ") + part; };
     if (lines.empty())
-        return "No lines";
+        return translated("Plots", "No lines");
     if (!std::isnan(fmIndex) && lines.size() > StrongestLines) {
         std::stable_sort(lines.begin(), lines.end(),
                          [](const SpectrumLine& a, const SpectrumLine& b) { return a.amplitude > b.amplitude; });
-        text = std::to_string(lines.size()) + " lines; the strongest";
+        text = withValues(translated("Plots", "%1 lines; the strongest"), { std::to_string(lines.size()) });
         lines.resize(StrongestLines);
         for (const SpectrumLine& line : lines)
-            text += (line.offsetHz == 0 ? std::string("; carrier") : "; " + std::string(line.offsetHz < 0 ? "\u2212" : "+") + frequency(line.offsetHz))
+            text += "; " + (line.offsetHz == 0 ? translated("Plots", "carrier") : std::string(line.offsetHz < 0 ? "\u2212" : "+") + frequency(line.offsetHz))
                 + " " + level(line);
         return text;
     }
@@ -42,19 +47,22 @@ std::string describeSpectrum(std::vector<SpectrumLine> lines, double fmIndex)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const SpectrumLine& line = lines[i];
         if (line.offsetHz == 0) {
-            add("carrier " + level(line));
+            add(translated("Plots", "carrier") + " " + level(line));
             continue;
         }
         // A pair: the same offset below and above the carrier.
         if (i + 1 < lines.size() && lines[i + 1].offsetHz == -line.offsetHz) {
             const SpectrumLine& other = lines[++i];
             const bool same = std::fabs(line.levelDb() - other.levelDb()) < 0.05;
-            add("sidebands at \u00B1" + frequency(line.offsetHz) + " "
-                + (same ? level(line) : level(line.offsetHz < 0 ? line : other) + " below, " + level(line.offsetHz < 0 ? other : line) + " above"));
+            const std::string levels = same ? level(line)
+                                            : withValues(translated("Plots", "%1 below, %2 above"),
+                                                         { level(line.offsetHz < 0 ? line : other), level(line.offsetHz < 0 ? other : line) });
+            add(withValues(translated("Plots", "sidebands at \u00B1%1 %2"), { frequency(line.offsetHz), levels }));
             continue;
         }
-        add(std::string(line.offsetHz < 0 ? "lower" : "upper") + " sideband at " + (line.offsetHz < 0 ? "\u2212" : "+") + frequency(line.offsetHz) + " "
-            + level(line));
+        const std::string offset = (line.offsetHz < 0 ? "\u2212" : "+") + frequency(line.offsetHz);
+        add(withValues(line.offsetHz < 0 ? translated("Plots", "lower sideband at %1 %2") : translated("Plots", "upper sideband at %1 %2"),
+                       { offset, level(line) }));
     }
     return text;
 }
@@ -63,9 +71,9 @@ std::string describeTrace(const Trace& trace)
 {
     const auto [low, high] = std::minmax_element(trace.points.begin(), trace.points.end(),
                                                  [](const TracePoint& a, const TracePoint& b) { return a.value < b.value; });
-    return trace.plot + " from " + fixedReadout(trace.points.front().timeMs, 1) + " to "
-        + fixedReadout(trace.points.back().timeMs, 1) + " ms, swinging between " + fixedReadout(low->value, 3) + " and "
-        + fixedReadout(high->value, 3);
+    return withValues(translated("Plots", "%1 from %2 to %3 ms, swinging between %4 and %5"),
+                      { translated("Plots", trace.plot), fixedReadout(trace.points.front().timeMs, 1),
+                        fixedReadout(trace.points.back().timeMs, 1), fixedReadout(low->value, 3), fixedReadout(high->value, 3) });
 }
 
 }

@@ -89,3 +89,10 @@ std::string readoutAt(PlotSource& source, double x, double y)
         text += (text.empty() ? "" : "\n") + line;
     return text;
 }
+
+std::vector<PlotPanel> inReadersLanguage(std::vector<PlotPanel> panels)
+{
+    for (PlotPanel& panel : panels)
+        panel.title = translated("Plots", panel.title);
+    return panels;
+}

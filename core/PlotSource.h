@@ -3,6 +3,7 @@
 
 #include "core/PeriodicSound.h"
 #include "core/PlotData.h"
+#include "core/Translation.h"
 
 #include <cstddef>
 #include <limits>
@@ -31,6 +32,9 @@ struct PlotPanel {
     std::string title;       // as printed over the panel, in bold at y 100
     float titleLeft = 0;     // where the title starts
 };
+
+// The panels with their titles in the reader's language.
+std::vector<PlotPanel> inReadersLanguage(std::vector<PlotPanel> panels);
 
 // What a demonstration window tells of its plots: where they stand, the numbers behind
 // them, how they sound, and how to name and explain them. The context menu, readouts,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/modMain.h"
 
+#include "core/Translation.h"
 #include "core/Version.h"
 
 #include <cmath>
@@ -10,7 +11,7 @@ namespace modMain {
 
 void InitSharedState()
 {
-    CopyrightText = "Copyright \u00A9 2026 The Tavinel authors";
+    CopyrightText = TAVINEL_TEXT("frmOpening", "Copyright \u00A9 2026 The Tavinel authors");
     VersionText = ProgramVersion;
     ClipperOn = 0;
     YAxisMode = 1;

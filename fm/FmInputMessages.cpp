@@ -3,6 +3,7 @@
 
 #include "core/NumberText.h"
 #include "core/ParseEngValue.h"
+#include "core/Translation.h"
 #include "core/modMain.h"
 #include "fm/FmState.h"
 
@@ -12,21 +13,26 @@ using namespace FmState;
 
 std::string noNumberMessage(const FmInputTexts& texts)
 {
-    static const char* const Boxes[] = { "modulating frequency", "peak deviation", "plot width", "plot bottom" };
+    static const char* const Messages[] = {
+        TAVINEL_TEXT("frmFMplot", "The modulating frequency box holds no number: \"%1\"."),
+        TAVINEL_TEXT("frmFMplot", "The peak deviation box holds no number: \"%1\"."),
+        TAVINEL_TEXT("frmFMplot", "The plot width box holds no number: \"%1\"."),
+        TAVINEL_TEXT("frmFMplot", "The plot bottom box holds no number: \"%1\"."),
+    };
     for (std::size_t box = 0; box < texts.size(); ++box)
         if (!modMain::holdsNumber(texts[box]))
-            return std::string("The ") + Boxes[box] + " box holds no number: \"" + texts[box] + "\".";
+            return withValues(translated("frmFMplot", Messages[box]), { texts[box] });
     return {};
 }
 
 std::string zeroInputMessage()
 {
     if (ModulatingFrequency == 0)
-        return "The modulating frequency must not be zero.";
+        return translated("frmFMplot", "The modulating frequency must not be zero.");
     if (modMain::PanelWidth == 0)
-        return "The plot width must not be zero.";
+        return translated("frmFMplot", "The plot width must not be zero.");
     if (PlotBottom == 0)
-        return "The plot bottom must not be zero.";
+        return translated("frmFMplot", "The plot bottom must not be zero.");
     return {};
 }
 
@@ -38,14 +44,18 @@ std::string indexLimitMessage()
     const float deviation = std::fabs(PeakDeviation);
     const std::string maximumDeviation = formatSingle(float(15.0 * double(rate)));
     const std::string minimumRate = formatSingle(float(double(deviation) / 15.0));
-    const char* newLine = "\r\n";
-    return std::string("This utility only handles modulation indices up to 15.") + newLine
-        + "Please reduce the deviation or increase the modulating rate." + newLine
-        + newLine
-        + "For a modulating rate of " + formatSingle(rate) + " the maximum" + newLine
-        + "allowed deviation is " + maximumDeviation + "." + newLine
-        + newLine
-        + "For a deviation of " + formatSingle(deviation) + " the minimum modulating rate is"
-        + newLine
-        + minimumRate + ".";
+    // Eight lines, each ended by the message box's own line break.
+    const std::string text = withValues(translated("frmFMplot", "This utility only handles modulation indices up to 15.\n"
+                                                                "Please reduce the deviation or increase the modulating rate.\n"
+                                                                "\n"
+                                                                "For a modulating rate of %1 the maximum\n"
+                                                                "allowed deviation is %2.\n"
+                                                                "\n"
+                                                                "For a deviation of %3 the minimum modulating rate is\n"
+                                                                "%4."),
+                                        { formatSingle(rate), maximumDeviation, formatSingle(deviation), minimumRate });
+    std::string message;
+    for (const char c : text)
+        message += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return message;
 }

@@ -74,21 +74,21 @@ std::string FmPlotSource::plotNote()
     // modulating frequency.
     const double bandwidth
         = 2.0 * (std::fabs(double(plotted_->peakDeviation)) + std::fabs(double(plotted_->modulatingFrequency)));
-    return "Modulation index " + fixedReadout(plotted_->modIndex, 3) + " \u00B7 bandwidth by Carson's rule "
-        + formatDataNumber(bandwidth / 1000.0) + " kHz";
+    return withValues(translated("Plots", "Modulation index %1 \u00B7 bandwidth by Carson's rule %2 kHz"),
+                      { fixedReadout(plotted_->modIndex, 3), readoutNumber(formatDataNumber(bandwidth / 1000.0)) });
 }
 
 std::string FmPlotSource::helpText() const
 {
-    return "<p><b>Frequency modulation.</b> A carrier whose frequency swings with an audio tone.</p>"
-           "<p><b>The plot</b> shows the line spectrum: the carrier at Fc and a pair of lines at each "
-           "multiple of the modulating frequency, their levels in decibels from Bessel functions of "
-           "the modulation index, the peak deviation divided by the modulating frequency. Type the "
-           "four values (\"3k\" is 3000) and press Update or Enter.</p>"
-           "<p><b>Things to try</b><ul>"
-           "<li>Peak deviation 7.215k with 3k: index 2.405, the first zero of J0: the carrier "
-           "all but vanishes.</li>"
-           "<li>Peak deviation 15k: index 5, many lines, some pairs weaker than their neighbours.</li>"
-           "<li>Plot bottom -100 to see the weak outer lines; plot width 50k to see further out.</li>"
-           "</ul></p>";
+    return translated("frmFMplot", "<p><b>Frequency modulation.</b> A carrier whose frequency swings with an audio tone.</p>"
+                                   "<p><b>The plot</b> shows the line spectrum: the carrier at Fc and a pair of lines at each "
+                                   "multiple of the modulating frequency, their levels in decibels from Bessel functions of "
+                                   "the modulation index, the peak deviation divided by the modulating frequency. Type the "
+                                   "four values (\"3k\" is 3000) and press Update or Enter.</p>"
+                                   "<p><b>Things to try</b><ul>"
+                                   "<li>Peak deviation 7.215k with 3k: index 2.405, the first zero of J0: the carrier "
+                                   "all but vanishes.</li>"
+                                   "<li>Peak deviation 15k: index 5, many lines, some pairs weaker than their neighbours.</li>"
+                                   "<li>Plot bottom -100 to see the weak outer lines; plot width 50k to see further out.</li>"
+                                   "</ul></p>");
 }

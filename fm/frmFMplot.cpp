@@ -23,11 +23,11 @@ constexpr float MaxModIndex = 15;
 frmFMplot::frmFMplot()
     : DemonstrationWindow("frmFMplot", "Form1", 11880, 8490, true)
 {
-    addRow("lblModulatingFrequency", "Modulating frequency (Hz): ", "txtModulatingFrequency", "3k", 2500, 1485);
-    addRow("lblPeakDeviation", "Peak deviation (Hz): ", "txtPeakDeviation", "3k", 3000, 1485);
-    addRow("lblPlotWidth", "Plot width (Hz): ", "txtPlotWidth", "25k", 4000, 1455);
-    addRow("lblPlotBottom", "Plot bottom: ", "txtPlotBottom", "-60", 4500, 1485);
-    addControl(ControlKind::Button, "cmdDisplay", "Update", 3600, 6000, 1455, 375).bold = true;
+    addRow("lblModulatingFrequency", tr("Modulating frequency (Hz): "), "txtModulatingFrequency", "3k", 2500, 1485);
+    addRow("lblPeakDeviation", tr("Peak deviation (Hz): "), "txtPeakDeviation", "3k", 3000, 1485);
+    addRow("lblPlotWidth", tr("Plot width (Hz): "), "txtPlotWidth", "25k", 4000, 1455);
+    addRow("lblPlotBottom", tr("Plot bottom: "), "txtPlotBottom", "-60", 4500, 1485);
+    addControl(ControlKind::Button, "cmdDisplay", tr("Update"), 3600, 6000, 1455, 375).bold = true;
     addExit(8000, 8000, 1455, 375);
     setFocusOrder({ "cmdExit", "cmdDisplay", "txtPlotWidth", "txtPlotBottom", "txtPeakDeviation",
                     "txtModulatingFrequency" });

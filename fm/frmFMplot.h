@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Translation.h"
+
 #include "core/DemonstrationWindow.h"
 #include "fm/FmInputMessages.h"
 #include "fm/FmPlotSource.h"
@@ -10,6 +12,8 @@
 // they give, drawn from Bessel-function amplitudes. Nothing is drawn until Update.
 class frmFMplot : public DemonstrationWindow {
 public:
+    TAVINEL_TRANSLATABLE(frmFMplot)
+
     frmFMplot();
 
     void drawContents(Surface& surface) override;

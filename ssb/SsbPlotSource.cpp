@@ -48,17 +48,17 @@ std::string SsbPlotSource::stateName() const
 
 std::string SsbPlotSource::helpText() const
 {
-    return "<p><b>Single sideband.</b> Both sidebands of an AM signal carry the same tone; one of "
-           "them, without the carrier, is enough.</p>"
-           "<p><b>Transmitted signal spectrum</b> (left): the carrier and the sidebands in "
-           "decibels, 5 kHz either side of the carrier.<br>"
-           "<b>Transmitted signal envelope</b> (right): two milliseconds of the signal sent; its "
-           "outline is the envelope a simple receiver would follow.</p>"
-           "<p><b>Things to try</b><ul>"
-           "<li>Start with the opening choices (double sideband, carrier off): the outline dips to "
-           "nothing twice per audio cycle, so an envelope detector hears twice the tone.</li>"
-           "<li>Choose \"0 dB (full)\" for the carrier: the outline now follows the tone, as in AM.</li>"
-           "<li>Choose \"Ideal upper sideband\" with the carrier off: one line, and a band of constant "
-           "height: nothing for an envelope detector to find.</li>"
-           "</ul></p>";
+    return translated("frmSSBplot", "<p><b>Single sideband.</b> Both sidebands of an AM signal carry the same tone; one of "
+                                    "them, without the carrier, is enough.</p>"
+                                    "<p><b>Transmitted signal spectrum</b> (left): the carrier and the sidebands in "
+                                    "decibels, 5 kHz either side of the carrier.<br>"
+                                    "<b>Transmitted signal envelope</b> (right): two milliseconds of the signal sent; its "
+                                    "outline is the envelope a simple receiver would follow.</p>"
+                                    "<p><b>Things to try</b><ul>"
+                                    "<li>Start with the opening choices (double sideband, carrier off): the outline dips to "
+                                    "nothing twice per audio cycle, so an envelope detector hears twice the tone.</li>"
+                                    "<li>Choose \"0 dB (full)\" for the carrier: the outline now follows the tone, as in AM.</li>"
+                                    "<li>Choose \"Ideal upper sideband\" with the carrier off: one line, and a band of constant "
+                                    "height: nothing for an envelope detector to find.</li>"
+                                    "</ul></p>");
 }

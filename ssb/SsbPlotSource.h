@@ -13,13 +13,13 @@ public:
     static inline const std::array<PlotPanel, 2> Panels = {
         // clang-format off
         PlotPanel { PlotPanel::Kind::Spectrum, { 300, 500, 5500, 5500 }, 2900, 0.5, {},
-                    "Transmitted signal spectrum", 1000 },
+                    TAVINEL_TEXT("Plots", "Transmitted signal spectrum"), 1000 },
         PlotPanel { PlotPanel::Kind::Trace, { 6400, 500, 11600, 5500 }, 6500, 2500, "waveform",
-                    "Transmitted signal envelope", 7000 },
+                    TAVINEL_TEXT("Plots", "Transmitted signal envelope"), 7000 },
         // clang-format on
     };
 
-    std::vector<PlotPanel> plotPanels() const override { return { Panels.begin(), Panels.end() }; }
+    std::vector<PlotPanel> plotPanels() const override { return inReadersLanguage({ Panels.begin(), Panels.end() }); }
     std::vector<SpectrumLine> spectrumLines() override;
     std::vector<Trace> traces() override;
     PeriodicSound sound() override;

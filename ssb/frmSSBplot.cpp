@@ -18,7 +18,7 @@ void printTitles(Surface& surface)
 {
     surface.setFontBold(true);
     for (const PlotPanel& panel : SsbPlotSource::Panels)
-        surface.printAt(panel.titleLeft, 100, panel.title);
+        surface.printAt(panel.titleLeft, 100, translated("Plots", panel.title));
     surface.setFontBold(false);
 }
 
@@ -39,44 +39,44 @@ std::string optionName(std::size_t number)
 }
 
 frmSSBplot::frmSSBplot()
-    : DemonstrationWindow("frmSSBplot", "SSB plots", 12000, 9000, false)
+    : DemonstrationWindow("frmSSBplot", tr("SSB plots"), 12000, 9000, false)
 {
-    addFrame("fraAudioFrequency", "Audio frequency", 300, 6120, 2895, 1380);
+    addFrame("fraAudioFrequency", tr("Audio frequency"), 300, 6120, 2895, 1380);
     addChoice("optAudio1000", "1000 Hz", 300, 1500, true, [] { AudioKHz = 1; });
     addChoice("optAudio2000", "2000 Hz", 600, 1500, false, [] { AudioKHz = 2; });
     addChoice("optAudio3000", "3000 Hz", 900, 1500, false, [] { AudioKHz = 3; });
 
     // The unwanted-sideband buttons only mean something in double-sideband mode.
-    addFrame("fraMode", "Mode", 300, 7560, 2895, 1380);
-    addChoice("optDouble", "Double sideband", 300, 2595, true, [this] {
+    addFrame("fraMode", tr("Mode"), 300, 7560, 2895, 1380);
+    addChoice("optDouble", tr("Double sideband"), 300, 2595, true, [this] {
         enableSuppressionOptions(true);
         SsbMode = 2;
     });
-    addChoice("optLower", "Ideal lower sideband", 600, 2595, false, [this] {
+    addChoice("optLower", tr("Ideal lower sideband"), 600, 2595, false, [this] {
         enableSuppressionOptions(false);
         SsbMode = -1;
     });
-    addChoice("optUpper", "Ideal upper sideband", 900, 2595, false, [this] {
+    addChoice("optUpper", tr("Ideal upper sideband"), 900, 2595, false, [this] {
         enableSuppressionOptions(false);
         SsbMode = 1;
     });
 
     static const char* const carrierCaptions[]
-        = { "0 dB (full)", "-6", "-12", "-20", "-30", "-40", "-50", "-120 (off)" };
-    addFrame("fraCarrier", "Carrier", 3300, 6120, 1695, 2850);
+        = { TAVINEL_TEXT("frmSSBplot", "0 dB (full)"), "-6", "-12", "-20", "-30", "-40", "-50", TAVINEL_TEXT("frmSSBplot", "-120 (off)") };
+    addFrame("fraCarrier", tr("Carrier"), 3300, 6120, 1695, 2850);
     for (std::size_t row = 0; row < Levels.size(); ++row) {
         const float level = Levels[row];
-        addChoice(optionName(row + 1), carrierCaptions[row], rowTop(row), 1200, row == 7,
+        addChoice(optionName(row + 1), tr(carrierCaptions[row]), rowTop(row), 1200, row == 7,
                   [level] { CarrierLevel = level; });
     }
 
     static const char* const suppressionCaptions[]
-        = { "0 dB (full DSB)", "-6", "-12", "-20", "-30", "-40", "-50", "-120 (full SSB)" };
-    addFrame("fraSuppression", "Unwanted sideband", 5100, 6120, 2775, 2850);
+        = { TAVINEL_TEXT("frmSSBplot", "0 dB (full DSB)"), "-6", "-12", "-20", "-30", "-40", "-50", TAVINEL_TEXT("frmSSBplot", "-120 (full SSB)") };
+    addFrame("fraSuppression", tr("Unwanted sideband"), 5100, 6120, 2775, 2850);
     for (std::size_t row = 0; row < Levels.size(); ++row) {
         const float level = Levels[row];
         const double width = (row == 0 || row == 7) ? 1920 : 1200;
-        addChoice(optionName(row + 9), suppressionCaptions[row], rowTop(row), width, row == 0,
+        addChoice(optionName(row + 9), tr(suppressionCaptions[row]), rowTop(row), width, row == 0,
                   [level] { SidebandLevel = level; });
     }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/Translation.h"
+
 #include "core/DemonstrationWindow.h"
 #include "ssb/SsbPlotSource.h"
 
@@ -13,6 +15,8 @@
 // program's only window, so the program ends with it.
 class frmSSBplot : public DemonstrationWindow {
 public:
+    TAVINEL_TRANSLATABLE(frmSSBplot)
+
     frmSSBplot();
 
     void drawContents(Surface& surface) override;

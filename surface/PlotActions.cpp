@@ -131,7 +131,7 @@ void PlotActions::save(const QString& path, const QByteArray& bytes)
 {
     std::string reason;
     if (!writeWhole(path.toStdString(), bytes.toStdString(), reason))
-        form_.showMessage("Could not save \"" + path.toStdString() + "\": " + reason + ".");
+        form_.showMessage(tr("Could not save \"%1\": %2.").arg(path, QString::fromStdString(reason)).toStdString());
 }
 
 void PlotActions::savePicture()

@@ -50,6 +50,8 @@ constexpr const char* Help
       "  --zoom F            the PNG's scale (default 1, at most 16)\n"
       "  --screen WxH        the screen size in twips the windows lay themselves out for\n"
       "                      (default 12000x9000)\n"
+      "  --lang CODE         the language of every text: en (the default, whatever the\n"
+      "                      machine's locale), de, fr, es or pt_BR\n"
       "  --help              this text\n"
       "  --version           the version\n"
       "\n"
@@ -61,6 +63,7 @@ struct Options {
     float screenWidth = 12000;
     float screenHeight = 9000;
     double zoom = 1;
+    std::string language = "en";
     std::optional<std::string> png;
     std::optional<std::string> ops;
     std::optional<std::string> svg;
@@ -131,6 +134,8 @@ Options parse(const std::vector<std::string>& arguments)
             options.zoom = positiveNumber(value(argument), "--zoom");
             if (options.zoom > 16)
                 throw UsageError("--zoom must be at most 16");
+        } else if (argument == "--lang") {
+            options.language = value(argument);
         } else if (const auto file = files.find(argument); file != files.end()) {
             options.*(file->second) = value(argument);
         } else if (argument == "--help") {
@@ -268,6 +273,9 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         options = parse(arguments);
         if ((options.png || options.svg) && !target.drawsPictures())
             throw UsageError("this build draws no pictures (--png, --svg): use the desktop's tavinel-render");
+        if (!target.useLanguage(options.language))
+            throw UsageError("no translation into '" + options.language + "' here (en, de, fr, es or pt_BR"
+                             + (target.drawsPictures() ? ")" : ": the desktop's tavinel-render has them)"));
     } catch (const UsageError& error) {
         err << "tavinel-render: " << error.what() << '\n'
             << Usage << "(--help tells more)\n";

@@ -37,6 +37,9 @@ public:
     virtual void click(const std::string& name) = 0;
     virtual void type(const std::string& name, const std::string& text) = 0;
     virtual void key(const std::string& name, const std::string& key) = 0;
+    // Shows every text in the language `code` names from now on ("en", English, by
+    // default); false where this host has no translation into it.
+    virtual bool useLanguage(const std::string& code) { return code == "en"; }
     // The last window's picture; false where this host draws none.
     virtual bool drawsPictures() const = 0;
     virtual std::string png() { return {}; }

@@ -6,6 +6,7 @@
 #include "surface/PictureExport.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
+#include "surface/Translations.h"
 #include "tools/RenderCommand.h"
 
 #include <QAbstractButton>
@@ -82,6 +83,7 @@ public:
         QCoreApplication::sendEvent(receiver, &release);
     }
 
+    bool useLanguage(const std::string& code) override { return Translations::use(QString::fromStdString(code)); }
     bool drawsPictures() const override { return true; }
     std::string png() override { return PictureExport::png(*last_).toStdString(); }
     std::string svg() override { return PictureExport::svg(*last_).toStdString(); }
