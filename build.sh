@@ -56,7 +56,7 @@ if [ "$mode" = test ]; then
   fi
 fi
 
-tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev libpulse-dev pkg-config libgtest-dev libbenchmark-dev \
+tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev libpulse-dev pkg-config qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext libgtest-dev libbenchmark-dev \
   fonts-liberation xvfb xauth
 
 if [ ! -f build/default/build.ninja ]; then

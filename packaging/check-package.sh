@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev libpulse-dev pkg-config fonts-liberation \
+tools/install-packages.sh cmake ninja-build g++ qt6-base-dev qt6-svg-dev libpulse-dev pkg-config qt6-tools-dev qt6-l10n-tools gettext fonts-liberation \
   dpkg-dev file desktop-file-utils appstream lintian
 
 packaging/configure-release.sh

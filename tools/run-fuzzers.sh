@@ -17,7 +17,7 @@ case "$seconds" in
   ''|*[!0-9]*) echo "usage: $0 [SECONDS]" >&2; exit 2 ;;
 esac
 
-tools/install-packages.sh cmake ninja-build clang libclang-rt-14-dev llvm-14 qt6-base-dev qt6-svg-dev libpulse-dev pkg-config fonts-liberation
+tools/install-packages.sh cmake ninja-build clang libclang-rt-14-dev llvm-14 qt6-base-dev qt6-svg-dev libpulse-dev pkg-config qt6-tools-dev qt6-l10n-tools gettext fonts-liberation
 
 if [ ! -f build/fuzz/build.ninja ]; then
   cmake --preset fuzz

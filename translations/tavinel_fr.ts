@@ -50,6 +50,45 @@
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Tavinel has ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the page to start it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (ended)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right-click a plot (or touch and hold it, or focus it and press the menu key or Shift+F10) to copy or save its picture or its data, or to play or save its sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture could not be copied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data could not be copied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save picture as SVG…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlotActions</name>
     <message>
         <source>Copy picture</source>

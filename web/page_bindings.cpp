@@ -4,11 +4,13 @@
 // Structured answers are JSON texts, which the page parses.
 //
 //   const core = await TavinelPage({ wasmBinary });
+//   core.useLanguage((context, text) => translation, ',');  // before the first window
 //   const page = new core.Page(1 / 15);    // device pixels per twip
 //   page.start(); page.design(); page.pictureChanges(); page.picture(); page.texts();
 #include "app/HeadlessSession.h"
 #include "core/PlotSource.h"
 #include "core/PortableNumbers.h"
+#include "core/Translation.h"
 #include "core/Version.h"
 #include "core/WavFile.h"
 #include "core/WindowModel.h"
@@ -234,11 +236,28 @@ std::string version()
     return ProgramVersion;
 }
 
+// The language of every text the windows show: `lookup(context, text)` gives a text's
+// translation (an empty string where there is none), numbers take `decimalSeparator`;
+// a null lookup is English.
+void useLanguage(emscripten::val lookup, const std::string& decimalSeparator)
+{
+    if (lookup.isNull() || lookup.isUndefined()) {
+        setLanguage({}, '.');
+        return;
+    }
+    setLanguage(
+        [lookup](const char* context, const char* text) {
+            return lookup(std::string(context), std::string(text)).as<std::string>();
+        },
+        decimalSeparator.size() == 1 ? decimalSeparator[0] : '.');
+}
+
 }
 
 EMSCRIPTEN_BINDINGS(tavinel_page)
 {
     emscripten::function("version", &version);
+    emscripten::function("useLanguage", &useLanguage);
     emscripten::register_vector<std::string>("StringList");
     emscripten::class_<Page>("Page")
         .constructor<double>()

@@ -17,6 +17,35 @@ const SoundFade = 0.01; // seconds of cross-fade between one sound and the next
 let core = null;
 let page = null;
 
+// ---- Language ---------------------------------------------------------------------
+
+// ?lang=CODE, or the first of the browser's languages the program speaks; English otherwise.
+function chooseLanguage() {
+  const asked = new URLSearchParams(location.search).get('lang');
+  const wanted = asked ? [asked] : navigator.languages?.length ? navigator.languages : [navigator.language || 'en'];
+  const codes = Object.keys(Translations);
+  for (const tag of wanted) {
+    const name = tag.replace('-', '_').toLowerCase();
+    const language = name.split('_')[0];
+    if (language === 'en') return 'en';
+    const code = codes.find((c) => c.toLowerCase() === name) ?? codes.find((c) => c.split('_')[0] === language);
+    if (code) return code;
+  }
+  return 'en';
+}
+
+// The translations, from the desktop's files: for each language, "context\u0004text" to its text.
+const Translations = JSON.parse(document.getElementById('tavinel-translations').textContent);
+const Language = chooseLanguage();
+const TranslationTable = Translations[Language] ?? {};
+// A text in the page's language (texts.js names them all).
+function qsTranslate(context, text) {
+  return TranslationTable[`${context}\u0004${text}`] || text;
+}
+const Text = pageTexts();
+// Numbers in readouts and descriptions: "0,5" where the language writes a decimal comma.
+const DecimalSeparator = Language === 'en' ? '.' : (1.5).toLocaleString(Language.replace('_', '-')).charAt(1);
+
 // ---- Geometry -------------------------------------------------------------------
 
 // CSS pixels per twip: the window's client area fills the browser's window, keeping its shape.
@@ -144,7 +173,7 @@ class WindowView {
       element.id = `plot${index}`;
       element.tabIndex = 0;
       element.setAttribute('role', 'img');
-      element.setAttribute('aria-label', panel.title || 'Line spectrum');
+      element.setAttribute('aria-label', panel.title || Text.lineSpectrum);
       const description = document.createElement('span');
       description.id = `plot${index}-description`;
       description.className = 'visually-hidden';
@@ -173,7 +202,7 @@ class WindowView {
     this.plots.forEach((plot, index) => {
       const text = index < descriptions.size() ? descriptions.get(index) : '';
       plot.description.textContent = text;
-      if (text) said.push(`${plot.panel.title || 'Line spectrum'}: ${text}`);
+      if (text) said.push(`${plot.panel.title || Text.lineSpectrum}: ${text}`);
     });
     descriptions.delete();
     if (announce && said.length) document.getElementById('announcer').textContent = said.join(' ');
@@ -338,9 +367,10 @@ function endProgram() {
   view = null;
   const ended = document.createElement('main');
   ended.className = 'ended';
-  ended.innerHTML = '<h1>Tavinel has ended.</h1><p>Reload the page to start it again.</p>';
+  ended.append(Object.assign(document.createElement('h1'), { textContent: Text.ended }),
+    Object.assign(document.createElement('p'), { textContent: Text.reload }));
   document.getElementById('stage').replaceChildren(ended);
-  document.title = `${ProgramName} (ended)`;
+  document.title = Text.endedTitle.replace('%1', ProgramName);
 }
 
 // ---- Messages and help ----------------------------------------------------------------
@@ -355,10 +385,11 @@ function showNextMessage() {
 
 function showHelp() {
   if (!view || !view.plots.length) return;
-  const keys = ['<p><b>Keys</b><br>Right-click a plot (or touch and hold it, or focus it and press the menu key or Shift+F10) '
-    + 'to copy or save its picture or its data, or to play or save its sound.'];
+  const keys = [`<p><b>${Text.keys}</b><br>`
+    + Text.rightClick];
   for (const entry of menuEntries) if (entry.keys) keys.push(`<br>${entry.keys}: ${entry.label.replace('…', '')}`);
-  keys.push('<br>Ctrl+Shift+C: Copy the spectrum\'s lines<br>F11: Full screen<br>Esc: close this help</p>');
+  keys.push(`<br>Ctrl+Shift+C: ${Text.copyLines}<br>F11: ${Text.fullScreen}`
+    + `<br>${Text.closeHelpKey}</p>`);
   document.getElementById('help-text').innerHTML = page.help() + keys.join('');
   document.getElementById('help').showModal();
 }
@@ -486,7 +517,7 @@ async function copyPicture() {
   try {
     await navigator.clipboard.write([new ClipboardItem({ 'image/png': blob })]);
   } catch (error) {
-    pendingMessages.push(`The picture could not be copied: ${error.message}`);
+    pendingMessages.push(Text.pictureNotCopied.replace('%1', error.message));
     showNextMessage();
   }
 }
@@ -520,7 +551,7 @@ async function copyData(panel) {
   try {
     await navigator.clipboard.writeText(page.table(panel, '\t'));
   } catch (error) {
-    pendingMessages.push(`The data could not be copied: ${error.message}`);
+    pendingMessages.push(Text.dataNotCopied.replace('%1', error.message));
     showNextMessage();
   }
 }
@@ -603,13 +634,16 @@ const sound = {
 // ---- The context menu -----------------------------------------------------------------------
 
 const menuEntries = [
-  { label: 'Copy picture', keys: 'Ctrl+C', run: () => copyPicture() },
-  { label: 'Save picture…', keys: 'Ctrl+S', run: () => savePicture() },
-  { label: 'Save picture as SVG…', run: () => saveSvg() },
-  { label: 'Copy data', group: true, data: true, run: (panel) => copyData(panel) },
-  { label: 'Save data…', data: true, run: (panel) => saveData(panel) },
-  { get label() { return sound.playing ? 'Stop sound' : 'Play sound'; }, keys: 'Ctrl+P', group: true, sound: true, run: () => sound.toggle() },
-  { label: 'Save sound…', sound: true, run: () => saveSound() },
+  { label: Text.copyPicture, keys: 'Ctrl+C', run: () => copyPicture() },
+  { label: Text.savePicture, keys: 'Ctrl+S', run: () => savePicture() },
+  { label: Text.saveSvg, run: () => saveSvg() },
+  { label: Text.copyData, group: true, data: true, run: (panel) => copyData(panel) },
+  { label: Text.saveData, data: true, run: (panel) => saveData(panel) },
+  {
+    get label() { return sound.playing ? Text.stopSound : Text.playSound; },
+    keys: 'Ctrl+P', group: true, sound: true, run: () => sound.toggle(),
+  },
+  { label: Text.saveSound, sound: true, run: () => saveSound() },
 ];
 
 let menuReturn = null;
@@ -733,6 +767,10 @@ function wasmBytes() {
 
 async function start() {
   core = await TavinelPage({ wasmBinary: wasmBytes() });
+  core.useLanguage(Language === 'en' ? null : (context, text) => TranslationTable[`${context}\u0004${text}`] || '', DecimalSeparator);
+  document.documentElement.lang = Language.replace('_', '-');
+  document.getElementById('help-title').textContent = Text.help.replace('%1', ProgramName);
+  document.getElementById('help-close').textContent = Text.close;
   await Promise.all(['normal', 'bold'].map((weight) => document.fonts.load(`${weight} 16px "Liberation Sans"`)));
   await document.fonts.load('36px "Liberation Serif"');
   page = new core.Page((window.devicePixelRatio || 1) / 15);

@@ -22,9 +22,9 @@ export async function launch() {
 }
 
 // A new page of the given viewport on the program, ready to be used.
-export async function openPage(browser, { width = 800, height = 600, scale = 1, hash = '', touch = false, url = pageUrl } = {}) {
+export async function openPage(browser, { width = 800, height = 600, scale = 1, hash = '', touch = false, url = pageUrl, locale = 'en-US' } = {}) {
   const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: scale, hasTouch: touch,
-    acceptDownloads: true });
+    acceptDownloads: true, locale });
   const page = await context.newPage();
   const errors = [];
   page.on('pageerror', (error) => errors.push(error));

@@ -9,7 +9,7 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { AxeBuilder } from '@axe-core/playwright';
-import { launch, openPage, pagePath, qtRenderTool, haveQtRenderTool } from './browser.js';
+import { launch, openPage, pagePath, pageUrl, qtRenderTool, haveQtRenderTool } from './browser.js';
 
 let browser;
 let folder;
@@ -119,6 +119,42 @@ test('every option gives the desktop picture, outside controls and texts', { ski
   }
   assert.ok(worst >= 0.99, `only ${(worst * 100).toFixed(2)} % of the pixels beside the controls are equal`);
   console.log(` the least share of equal pixels beside the controls: ${(worst * 100).toFixed(2)} %`);
+});
+
+// The languages: ?lang= or the browser's own, English by default; the captions, titles and
+// descriptions are the desktop's in the same language, and so is the picture.
+test('the page speaks ?lang= or the browser\'s language, with the desktop\'s texts and figures', { skip: !haveQtRenderTool && 'no desktop render tool built' }, async () => {
+  const cases = [
+    { how: '?lang=de', options: { url: `${pageUrl}?lang=de` }, code: 'de', comma: true },
+    { how: 'a French browser', options: { locale: 'fr-FR' }, code: 'fr', comma: true },
+    { how: 'a Spanish browser', options: { locale: 'es-MX' }, code: 'es', comma: true },
+    { how: 'a Portuguese browser', options: { locale: 'pt-PT' }, code: 'pt_BR', comma: true },
+    { how: '?lang=en in a German browser', options: { locale: 'de-DE', url: `${pageUrl}?lang=en` }, code: 'en', comma: false },
+    { how: 'a Japanese browser', options: { locale: 'ja-JP' }, code: 'en', comma: false },
+  ];
+  const steps = ['click:optModulation50'];
+  for (const { how, options, code, comma } of cases) {
+    const page = await openPage(browser, { ...options, hash: '#am' });
+    await page.click('#optModulation50');
+    const listing = qtOutput('--controls', 'am', steps, ['--lang', code]).toString();
+    for (const line of listing.split('\n').filter((l) => / (option|frame|button) /.test(l))) {
+      const name = line.split(' ')[1];
+      const caption = JSON.parse(line.slice(line.indexOf('"')));
+      const shown = await page.evaluate((id) => {
+        const element = document.getElementById(id) ?? document.getElementById(`${id}-title`);
+        return (element.labels?.[0] ?? element).textContent;
+      }, name);
+      assert.equal(shown.trim(), caption.trim(), `${how}: ${name}`);
+    }
+    assert.equal(await page.evaluate(() => document.documentElement.lang), code.replace('_', '-'), how);
+    const description = await page.evaluate(() => document.querySelector('[aria-describedby]') && document.getElementById(
+      document.querySelectorAll('[aria-describedby]')[1].getAttribute('aria-describedby')).textContent);
+    assert.equal(/\d,\d/.test(description), comma, `${how}: ${description}`);
+    const result = await compareWithDesktop(page, qtOutput('--png', 'am', steps, ['--lang', code]));
+    assert.equal(result.outside, 0, `${how}: ${result.outside} pixels differ, first at ${result.first}`);
+    assert.deepEqual(page.errors, []);
+    await page.context().close();
+  }
 });
 
 test('a link opens its demonstration; Exit ends the program and says how to start it again', async () => {
