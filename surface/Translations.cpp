@@ -4,6 +4,7 @@
 #include "core/Translation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -30,7 +31,13 @@ namespace Translations {
 
 const QStringList& languages()
 {
-    static const QStringList codes { "de", "fr", "es", "pt_BR" };
+    // As many as the build compiled in.
+    static const QStringList codes = [] {
+        QStringList found;
+        for (const QString& file : QDir(":/i18n").entryList({ "tavinel_*.qm" }, QDir::Files, QDir::Name))
+            found << file.mid(8, file.size() - 8 - 3);
+        return found;
+    }();
     return codes;
 }
 

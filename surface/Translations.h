@@ -8,7 +8,8 @@
 // desktop, the one a render tool is told (English otherwise, whatever the machine's locale).
 namespace Translations {
 
-// The languages translated, besides English as the texts are written: "de", "fr", "es", "pt_BR".
+// The languages translated, besides English as the texts are written ("de", "es", "fr",
+// "pt_BR"): one for each translations/tavinel_CODE.ts.
 const QStringList& languages();
 
 // Shows every text from now on in the language `code` names ("en" for English); false,
