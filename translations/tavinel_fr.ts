@@ -5,48 +5,48 @@
     <name>AccessiblePlots</name>
     <message>
         <source>Line spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Spectre de raies</translation>
     </message>
     <message>
         <source>Nothing drawn yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;est encore tracé.</translation>
     </message>
 </context>
 <context>
     <name>DemonstrationWindow</name>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>FullScreen</name>
     <message>
         <source>Full screen and back</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran et retour</translation>
     </message>
     <message>
         <source>Leave full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le plein écran</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>%1 help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de %1</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
     <message>
         <source>Right-click a plot to copy or save its picture or its data, or to play or save its sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic droit sur un tracé permet de copier ou d&apos;enregistrer son image ou ses données, ou d&apos;écouter ou d&apos;enregistrer le son correspondant.</translation>
     </message>
     <message>
         <source>Esc: close this help</source>
-        <translation type="unfinished"></translation>
+        <translation>Échap : fermer cette aide</translation>
     </message>
 </context>
 <context>
@@ -92,261 +92,261 @@
     <name>PlotActions</name>
     <message>
         <source>Copy picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;image</translation>
     </message>
     <message>
         <source>Save picture…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image…</translation>
     </message>
     <message>
         <source>Copy data</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les données</translation>
     </message>
     <message>
         <source>Save data…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les données…</translation>
     </message>
     <message>
         <source>Copy the spectrum&apos;s lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les raies du spectre</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)</translation>
     </message>
     <message>
         <source>SVG drawing (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessin SVG (*.svg)</translation>
     </message>
     <message>
         <source>Save picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image</translation>
     </message>
     <message>
         <source>Save data</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les données</translation>
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau CSV (*.csv)</translation>
     </message>
     <message>
         <source>Could not save &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer « %1 » : %2.</translation>
     </message>
 </context>
 <context>
     <name>Plots</name>
     <message>
         <source>Transmitted signal envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Enveloppe du signal émis</translation>
     </message>
     <message>
         <source>Transmitted signal spectrum</source>
-        <translation type="unfinished"></translation>
+        <translation>Spectre du signal émis</translation>
     </message>
     <message>
         <source>Envelope demodulator output</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie du détecteur d&apos;enveloppe</translation>
     </message>
     <message>
         <source>drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>tracé</translation>
     </message>
     <message>
         <source>exact</source>
-        <translation type="unfinished"></translation>
+        <translation>exact</translation>
     </message>
     <message>
         <source>envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>enveloppe</translation>
     </message>
     <message>
         <source>demodulator</source>
-        <translation type="unfinished"></translation>
+        <translation>démodulateur</translation>
     </message>
     <message>
         <source>waveform</source>
-        <translation type="unfinished"></translation>
+        <translation>forme d&apos;onde</translation>
     </message>
     <message>
         <source>No lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune raie</translation>
     </message>
     <message>
         <source>%1 lines; the strongest</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 raies; les plus fortes</translation>
     </message>
     <message>
         <source>carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>porteuse</translation>
     </message>
     <message>
         <source>%1 below, %2 above</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en dessous, %2 au-dessus</translation>
     </message>
     <message>
         <source>sidebands at ±%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bandes latérales à ±%1 %2</translation>
     </message>
     <message>
         <source>lower sideband at %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bande latérale inférieure à %1 %2</translation>
     </message>
     <message>
         <source>upper sideband at %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>bande latérale supérieure à %1 %2</translation>
     </message>
     <message>
         <source>%1 from %2 to %3 ms, swinging between %4 and %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 à %3 ms, oscillant entre %4 et %5</translation>
     </message>
     <message>
         <source>Modulation index %1 · bandwidth by Carson&apos;s rule %2 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de modulation %1 · largeur de bande selon la règle de Carson %2 kHz</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>Tavinel has met an unexpected error and must close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavinel a rencontré une erreur inattendue et doit se fermer.</translation>
     </message>
 </context>
 <context>
     <name>SoundActions</name>
     <message>
         <source>Play sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter le son</translation>
     </message>
     <message>
         <source>Save sound…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le son…</translation>
     </message>
     <message>
         <source>Could not play the sound: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de jouer le son : %1.</translation>
     </message>
     <message>
         <source>Save sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le son</translation>
     </message>
     <message>
         <source>WAV sound (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Son WAV (*.wav)</translation>
     </message>
     <message>
         <source>Stop sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le son</translation>
     </message>
     <message>
         <source>Nothing to hear until the window shows its plot.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à entendre tant que la fenêtre n&apos;affiche pas son tracé.</translation>
     </message>
     <message>
         <source>No audio output was found: connect speakers or headphones (or start the sound server) to hear the plots.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sortie audio n&apos;a été trouvée : branchez des haut-parleurs ou un casque (ou démarrez le serveur de son) pour entendre les tracés.</translation>
     </message>
 </context>
 <context>
     <name>SoundPlayer</name>
     <message>
         <source>there is no audio output</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a aucune sortie audio</translation>
     </message>
 </context>
 <context>
     <name>frmAMplot</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Amplitude modulation.&lt;/b&gt; A carrier whose amplitude follows an audio tone.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Transmitted signal envelope&lt;/b&gt; (left): one millisecond of the signal sent. The carrier swings so fast that it fills the band between the upper and the lower envelope, which follow the audio tone.&lt;br&gt;&lt;b&gt;Transmitted signal spectrum&lt;/b&gt; (middle): the carrier in the centre and a pair of sidebands at each multiple of the audio frequency, up to 5 kHz either side, as voltages or in decibels.&lt;br&gt;&lt;b&gt;Envelope demodulator output&lt;/b&gt; (right): what a receiver&apos;s envelope detector gives back, with an ideal detector or a diode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Things to try&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Choose 140 %, then switch the clipper on, then the diode: watch the envelope pinch to nothing, the clipper round it off, and the diode lift the troughs.&lt;/li&gt;&lt;li&gt;Choose &quot;Log (decibels)&quot; at 120 % to see the distortion products beside the first pair.&lt;/li&gt;&lt;li&gt;Choose 3000 Hz: the sidebands move out, and pairs beyond 5 kHz leave the plot.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Modulation d&apos;amplitude.&lt;/b&gt; Une porteuse dont l&apos;amplitude suit une tonalité audio.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Enveloppe du signal émis&lt;/b&gt; (à gauche) : une milliseconde du signal émis. La porteuse oscille si vite qu&apos;elle remplit la bande comprise entre l&apos;enveloppe supérieure et l&apos;enveloppe inférieure, qui suivent la tonalité.&lt;br&gt;&lt;b&gt;Spectre du signal émis&lt;/b&gt; (au milieu) : la porteuse au centre et une paire de bandes latérales à chaque multiple de la fréquence audio, jusqu&apos;à 5 kHz de part et d&apos;autre, en volts ou en décibels.&lt;br&gt;&lt;b&gt;Sortie du détecteur d&apos;enveloppe&lt;/b&gt; (à droite) : ce que restitue le démodulateur d&apos;enveloppe d&apos;un récepteur, avec un détecteur idéal ou une diode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;À essayer&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Choisissez 140 %, puis mettez l&apos;écrêteur en marche, puis la diode : regardez l&apos;enveloppe s&apos;étrangler jusqu&apos;à zéro, l&apos;écrêteur l&apos;arrondir et la diode relever les creux.&lt;/li&gt;&lt;li&gt;Choisissez « Log (décibels) » à 120 % pour voir les produits de distorsion à côté de la première paire.&lt;/li&gt;&lt;li&gt;Choisissez 3000 Hz : les bandes latérales s&apos;écartent, et les paires au-delà de 5 kHz sortent du tracé.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>AM plots</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracés AM</translation>
     </message>
     <message>
         <source>Audio frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence audio</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Y-axis </source>
-        <translation type="unfinished"></translation>
+        <translation>Axe Y </translation>
     </message>
     <message>
         <source>Linear (volts)</source>
-        <translation type="unfinished"></translation>
+        <translation>Linéaire (volts)</translation>
     </message>
     <message>
         <source>Log (decibels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Log (décibels)</translation>
     </message>
     <message>
         <source>Modulation clipper</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrêteur</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Demodulator type</source>
-        <translation type="unfinished"></translation>
+        <translation>Démodulateur</translation>
     </message>
     <message>
         <source>Ideal</source>
-        <translation type="unfinished"></translation>
+        <translation>Idéal</translation>
     </message>
     <message>
         <source>Diode</source>
-        <translation type="unfinished"></translation>
+        <translation>Diode</translation>
     </message>
 </context>
 <context>
     <name>frmFMplot</name>
     <message>
         <source>The modulating frequency box holds no number: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case de la fréquence modulante ne contient pas de nombre : « %1 ».</translation>
     </message>
     <message>
         <source>The peak deviation box holds no number: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case de l&apos;excursion de crête ne contient pas de nombre : « %1 ».</translation>
     </message>
     <message>
         <source>The plot width box holds no number: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case de la largeur du tracé ne contient pas de nombre : « %1 ».</translation>
     </message>
     <message>
         <source>The plot bottom box holds no number: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La case du bas du tracé ne contient pas de nombre : « %1 ».</translation>
     </message>
     <message>
         <source>The modulating frequency must not be zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fréquence modulante ne doit pas être nulle.</translation>
     </message>
     <message>
         <source>The plot width must not be zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur du tracé ne doit pas être nulle.</translation>
     </message>
     <message>
         <source>The plot bottom must not be zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bas du tracé ne doit pas être nul.</translation>
     </message>
     <message>
         <source>This utility only handles modulation indices up to 15.
@@ -357,113 +357,120 @@ allowed deviation is %2.
 
 For a deviation of %3 the minimum modulating rate is
 %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet utilitaire ne traite que les indices de modulation jusqu&apos;à 15.
+Veuillez réduire l&apos;excursion ou augmenter la fréquence modulante.
+
+Pour une fréquence modulante de %1, l&apos;excursion maximale
+autorisée est de %2.
+
+Pour une excursion de %3, la fréquence modulante minimale est de
+%4.</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Frequency modulation.&lt;/b&gt; A carrier whose frequency swings with an audio tone.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The plot&lt;/b&gt; shows the line spectrum: the carrier at Fc and a pair of lines at each multiple of the modulating frequency, their levels in decibels from Bessel functions of the modulation index, the peak deviation divided by the modulating frequency. Type the four values (&quot;3k&quot; is 3000) and press Update or Enter.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Things to try&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Peak deviation 7.215k with 3k: index 2.405, the first zero of J0: the carrier all but vanishes.&lt;/li&gt;&lt;li&gt;Peak deviation 15k: index 5, many lines, some pairs weaker than their neighbours.&lt;/li&gt;&lt;li&gt;Plot bottom -100 to see the weak outer lines; plot width 50k to see further out.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Modulation de fréquence.&lt;/b&gt; Une porteuse dont la fréquence varie au rythme d&apos;une tonalité audio.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Le tracé&lt;/b&gt; montre le spectre de raies : la porteuse à Fc et une paire de raies à chaque multiple de la fréquence modulante, leurs niveaux en décibels étant donnés par les fonctions de Bessel de l&apos;indice de modulation, c&apos;est-à-dire de l&apos;excursion de crête divisée par la fréquence modulante. Saisissez les quatre valeurs (« 3k » vaut 3000) et appuyez sur Tracer ou sur Entrée. La virgule sert de séparateur décimal : « 2,5k » vaut 2500 (2,5 kHz).&lt;/p&gt;&lt;p&gt;&lt;b&gt;À essayer&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Excursion de crête 7,215k avec 3k : indice 2,405, le premier zéro de J0 : la porteuse disparaît presque entièrement.&lt;/li&gt;&lt;li&gt;Excursion de crête 15k : indice 5, beaucoup de raies, certaines paires plus faibles que leurs voisines.&lt;/li&gt;&lt;li&gt;Bas du tracé -100 pour voir les faibles raies extérieures ; largeur du tracé 50k pour voir plus loin.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Modulating frequency (Hz): </source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence modulante (Hz) : </translation>
     </message>
     <message>
         <source>Peak deviation (Hz): </source>
-        <translation type="unfinished"></translation>
+        <translation>Excursion de crête (Hz) : </translation>
     </message>
     <message>
         <source>Plot width (Hz): </source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur du tracé (Hz) : </translation>
     </message>
     <message>
         <source>Plot bottom: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bas du tracé : </translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer</translation>
     </message>
 </context>
 <context>
     <name>frmOpening</name>
     <message>
         <source>Amplitude modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation d&apos;amplitude</translation>
     </message>
     <message>
         <source>Frequency modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation de fréquence</translation>
     </message>
     <message>
         <source>Single sideband</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande latérale unique</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Copyright © 2026 The Tavinel authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 Les auteurs de Tavinel</translation>
     </message>
 </context>
 <context>
     <name>frmSSBplot</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Single sideband.&lt;/b&gt; Both sidebands of an AM signal carry the same tone; one of them, without the carrier, is enough.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Transmitted signal spectrum&lt;/b&gt; (left): the carrier and the sidebands in decibels, 5 kHz either side of the carrier.&lt;br&gt;&lt;b&gt;Transmitted signal envelope&lt;/b&gt; (right): two milliseconds of the signal sent; its outline is the envelope a simple receiver would follow.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Things to try&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Start with the opening choices (double sideband, carrier off): the outline dips to nothing twice per audio cycle, so an envelope detector hears twice the tone.&lt;/li&gt;&lt;li&gt;Choose &quot;0 dB (full)&quot; for the carrier: the outline now follows the tone, as in AM.&lt;/li&gt;&lt;li&gt;Choose &quot;Ideal upper sideband&quot; with the carrier off: one line, and a band of constant height: nothing for an envelope detector to find.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Bande latérale unique.&lt;/b&gt; Les deux bandes latérales d&apos;un signal AM portent la même tonalité ; une seule d&apos;entre elles, sans la porteuse, suffit.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spectre du signal émis&lt;/b&gt; (à gauche) : la porteuse et les bandes latérales en décibels, sur 5 kHz de part et d&apos;autre de la porteuse.&lt;br&gt;&lt;b&gt;Enveloppe du signal émis&lt;/b&gt; (à droite) : deux millisecondes du signal émis ; son contour est l&apos;enveloppe que suivrait un récepteur simple.&lt;/p&gt;&lt;p&gt;&lt;b&gt;À essayer&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Partez des choix initiaux (double bande latérale, porteuse nulle) : le contour retombe à zéro deux fois par période audio, si bien qu&apos;un détecteur d&apos;enveloppe entend une tonalité de fréquence double.&lt;/li&gt;&lt;li&gt;Choisissez « 0 dB max » pour la porteuse : le contour suit maintenant la tonalité, comme en AM.&lt;/li&gt;&lt;li&gt;Choisissez « Bande supérieure idéale » avec la porteuse nulle : une seule raie, et une bande de hauteur constante : rien à trouver pour un détecteur d&apos;enveloppe.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>SSB plots</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracés BLU</translation>
     </message>
     <message>
         <source>Audio frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence audio</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Double sideband</source>
-        <translation type="unfinished"></translation>
+        <translation>Double bande latérale</translation>
     </message>
     <message>
         <source>Ideal lower sideband</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande inférieure idéale</translation>
     </message>
     <message>
         <source>Ideal upper sideband</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande supérieure idéale</translation>
     </message>
     <message>
         <source>0 dB (full)</source>
-        <translation type="unfinished"></translation>
+        <translation>0 dB max</translation>
     </message>
     <message>
         <source>-120 (off)</source>
-        <translation type="unfinished"></translation>
+        <translation>-120 nulle</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Porteuse</translation>
     </message>
     <message>
         <source>0 dB (full DSB)</source>
-        <translation type="unfinished"></translation>
+        <translation>0 dB (DBL)</translation>
     </message>
     <message>
         <source>-120 (full SSB)</source>
-        <translation type="unfinished"></translation>
+        <translation>-120 (BLU)</translation>
     </message>
     <message>
         <source>Unwanted sideband</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande indésirable</translation>
     </message>
 </context>
 </TS>
