@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 
 #include <cmath>
 #include <sstream>
@@ -47,8 +48,16 @@ int overflow(QWidget& control)
     }
     if (auto* button = qobject_cast<QPushButton*>(&control))
         return std::max(0, metrics.horizontalAdvance(button->text()) + 2 * metrics.averageCharWidth() - button->width());
-    if (auto* frame = qobject_cast<QGroupBox*>(&control))
-        return std::max(0, metrics.horizontalAdvance(frame->title()) + 2 * metrics.averageCharWidth() - frame->width());
+    if (auto* frame = qobject_cast<QGroupBox*>(&control)) {
+        // The caption's place as the style sets it over the frame's top edge, which it must
+        // leave before the frame's right border.
+        QStyleOptionGroupBox style;
+        style.initFrom(frame);
+        style.text = frame->title();
+        style.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect title = frame->style()->subControlRect(QStyle::CC_GroupBox, &style, QStyle::SC_GroupBoxLabel, frame);
+        return std::max(0, title.right() + 1 - (frame->width() - 1));
+    }
     if (auto* label = qobject_cast<QLabel*>(&control))
         return std::max(0, metrics.horizontalAdvance(label->text()) - label->width());
     return 0;

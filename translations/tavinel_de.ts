@@ -53,39 +53,39 @@
     <name>Page</name>
     <message>
         <source>Tavinel has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavinel ist beendet.</translation>
     </message>
     <message>
         <source>Reload the page to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie die Seite neu, um es wieder zu starten.</translation>
     </message>
     <message>
         <source>%1 (ended)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (beendet)</translation>
     </message>
     <message>
         <source>Right-click a plot (or touch and hold it, or focus it and press the menu key or Shift+F10) to copy or save its picture or its data, or to play or save its sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einem Rechtsklick auf ein Diagramm (oder langem Antippen, oder mit der Menütaste oder Umschalt+F10, wenn es den Fokus hat) kopieren oder speichern Sie sein Bild oder seine Daten, oder Sie spielen seinen Ton ab oder speichern ihn.</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>The picture could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht kopiert werden: %1</translation>
     </message>
     <message>
         <source>The data could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten konnten nicht kopiert werden: %1</translation>
     </message>
     <message>
         <source>Save picture as SVG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild als SVG speichern…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

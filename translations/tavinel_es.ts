@@ -53,39 +53,39 @@
     <name>Page</name>
     <message>
         <source>Tavinel has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavinel ha terminado.</translation>
     </message>
     <message>
         <source>Reload the page to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargue la página para volver a iniciarlo.</translation>
     </message>
     <message>
         <source>%1 (ended)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (terminado)</translation>
     </message>
     <message>
         <source>Right-click a plot (or touch and hold it, or focus it and press the menu key or Shift+F10) to copy or save its picture or its data, or to play or save its sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic derecho en un gráfico (o manténgalo pulsado, o enfóquelo y pulse la tecla de menú o Mayús+F10) para copiar o guardar su imagen o sus datos, o para reproducir o guardar su sonido.</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>The picture could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar la imagen: %1</translation>
     </message>
     <message>
         <source>The data could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron copiar los datos: %1</translation>
     </message>
     <message>
         <source>Save picture as SVG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen como SVG…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

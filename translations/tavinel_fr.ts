@@ -53,39 +53,39 @@
     <name>Page</name>
     <message>
         <source>Tavinel has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavinel est terminé.</translation>
     </message>
     <message>
         <source>Reload the page to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechargez la page pour le relancer.</translation>
     </message>
     <message>
         <source>%1 (ended)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (terminé)</translation>
     </message>
     <message>
         <source>Right-click a plot (or touch and hold it, or focus it and press the menu key or Shift+F10) to copy or save its picture or its data, or to play or save its sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic droit sur un tracé (ou un appui long, ou la touche menu ou Maj+F10 quand il a le focus) permet de copier ou d&apos;enregistrer son image ou ses données, ou d&apos;écouter ou d&apos;enregistrer le son correspondant.</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>The picture could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image n&apos;a pas pu être copiée : %1</translation>
     </message>
     <message>
         <source>The data could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n&apos;ont pas pu être copiées : %1</translation>
     </message>
     <message>
         <source>Save picture as SVG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image en SVG…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -53,39 +53,39 @@
     <name>Page</name>
     <message>
         <source>Tavinel has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tavinel foi encerrado.</translation>
     </message>
     <message>
         <source>Reload the page to start it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregue a página para iniciá-lo de novo.</translation>
     </message>
     <message>
         <source>%1 (ended)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (encerrado)</translation>
     </message>
     <message>
         <source>Right-click a plot (or touch and hold it, or focus it and press the menu key or Shift+F10) to copy or save its picture or its data, or to play or save its sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique com o botão direito num gráfico (ou toque e segure, ou dê o foco a ele e pressione a tecla de menu ou Shift+F10) para copiar ou salvar a imagem ou os dados dele, ou para tocar ou salvar o som dele.</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>The picture could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível copiar a imagem: %1</translation>
     </message>
     <message>
         <source>The data could not be copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível copiar os dados: %1</translation>
     </message>
     <message>
         <source>Save picture as SVG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar imagem como SVG…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
