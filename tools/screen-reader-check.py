@@ -109,11 +109,45 @@ def plots(am):
     return found
 
 
+def start(program, **settings):
+    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", **settings)
+    environment.pop("QT_QPA_PLATFORM", None)  # the X display, not the test suite's offscreen one
+    return subprocess.Popen([program], env=environment)
+
+
+def stop(process):
+    process.terminate()
+    try:
+        process.wait(10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+
+
+def in_german(program):
+    """On a German desktop the program speaks German: the menu's buttons, and the AM
+    window's spectrum with a decimal comma."""
+    process = start(program, LANGUAGE="de", LANG="de_DE.UTF-8", LC_ALL="")
+    try:
+        app = wait_for("application on the bus", lambda: application(process.pid))
+        menu = wait_for("menu window", lambda: window(app, "Opening"))
+        buttons = [a for a in descendants(menu) if a.get_role() == Atspi.Role.PUSH_BUTTON]
+        names = [b.get_name() for b in buttons]
+        print("German menu buttons: %s" % names)
+        if names != ["Amplitudenmodulation", "Frequenzmodulation", "Einseitenband", "Ende"]:
+            fail("on a German desktop the menu's buttons read %s" % names)
+        press(buttons[0])
+        am = wait_for("AM window", lambda: next((w for w in children(app) if plots(w)), None))
+        spectrum = plots(am)[1]
+        print("German spectrum: %r: %s" % (spectrum.get_name(), spectrum.get_description()))
+        if spectrum.get_name() != "Spektrum des Sendesignals" or "Träger 0,0 dB" not in spectrum.get_description():
+            fail("the German spectrum reads %r: %r" % (spectrum.get_name(), spectrum.get_description()))
+    finally:
+        stop(process)
+
+
 def main():
     program = sys.argv[1]
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-    environment.pop("QT_QPA_PLATFORM", None)  # the X display, not the test suite's offscreen one
-    process = subprocess.Popen([program], env=environment)
+    process = start(program)
     try:
         app = wait_for("application on the bus", lambda: application(process.pid))
         menu = wait_for("menu window", lambda: window(app, "Opening"))
@@ -173,13 +207,10 @@ def main():
             fail("the spectrum's description did not change to decibels: %r" % after[1])
         if not log.get_state_set().contains(Atspi.StateType.CHECKED):
             fail("Log (decibels) is not chosen")
-        print("screen reader check passed")
     finally:
-        process.terminate()
-        try:
-            process.wait(10)
-        except subprocess.TimeoutExpired:
-            process.kill()
+        stop(process)
+    in_german(program)
+    print("screen reader check passed")
 
 
 if __name__ == "__main__":
