@@ -72,6 +72,13 @@ lintian_report=$(lintian --pedantic --fail-on error,warning,info,pedantic "$deb"
 desktop=$(desktop-file-validate "$unpacked/usr/share/applications/org.tavinel.Tavinel.desktop" 2>&1) \
   || fail "desktop-file-validate: $desktop"
 [ -z "$desktop" ] || fail "desktop-file-validate: $desktop"
+# Both carry their translations.
+for language in de fr es pt_BR; do
+  grep -q "^Comment\[$language\]=" "$unpacked/usr/share/applications/org.tavinel.Tavinel.desktop" \
+    || fail "the desktop entry has no $language comment"
+  grep -q "<summary xml:lang=\"$language\">" "$unpacked/usr/share/metainfo/org.tavinel.Tavinel.metainfo.xml" \
+    || fail "the AppStream file has no $language summary"
+done
 appstream=$(appstreamcli validate --no-net --no-color "$unpacked/usr/share/metainfo/org.tavinel.Tavinel.metainfo.xml" 2>&1) \
   || fail "appstreamcli: $appstream"
 ! grep -qE '^(E|W):' <<<"$appstream" || fail "appstreamcli: $appstream"
