@@ -274,8 +274,7 @@ int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostre
         if ((options.png || options.svg) && !target.drawsPictures())
             throw UsageError("this build draws no pictures (--png, --svg): use the desktop's tavinel-render");
         if (!target.useLanguage(options.language))
-            throw UsageError("no translation into '" + options.language + "' here (en, de, fr, es or pt_BR"
-                             + (target.drawsPictures() ? ")" : ": the desktop's tavinel-render has them)"));
+            throw UsageError("no translation into '" + options.language + "' (en, de, fr, es or pt_BR)");
     } catch (const UsageError& error) {
         err << "tavinel-render: " << error.what() << '\n'
             << Usage << "(--help tells more)\n";

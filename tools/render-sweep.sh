@@ -121,3 +121,15 @@ render unknown-control am click:optNothing
 render unknown-key am key:optLog=Home
 render_menu unknown-window radio
 render_menu unknown-step fm nonsense
+
+# Each language: the menu, an AM and an SSB state, the FM window with its message and
+# with a plot (its readouts' and descriptions' numbers take the language's separator).
+for language in de fr es pt_BR; do
+    render_menu "opening-$language" --lang "$language" opening
+    render "am-$language" --lang "$language" am click:optLog click:optModulation120 click:Option2
+    render "ssb-$language" --lang "$language" ssb click:optUpper click:Option1
+    render_fm "fm-$language" --lang "$language" fm type:txtPeakDeviation=7.215k click:cmdDisplay
+    render_fm "fm-message-$language" --lang "$language" fm type:txtPeakDeviation=60k click:cmdDisplay
+    render_fm "fm-no-number-$language" --lang "$language" fm type:txtPlotWidth=abc click:cmdDisplay
+done
+render_menu unknown-language --lang xx am

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tavinel-render.js: the render tool of the WebAssembly build, for Node. The same command
 // line, steps, outputs, messages and exit codes as the desktop's tavinel-render, from the
-// same windows' models, without pictures.
+// same windows' models and translations, without pictures.
 #include "app/HeadlessSession.h"
+#include "core/Translation.h"
 #include "tools/RenderCommand.h"
+#include "web/TranslationTable.h"
 
 #include <iostream>
 #include <memory>
@@ -29,6 +31,24 @@ public:
     void click(const std::string& name) override { session_->click(name); }
     void type(const std::string& name, const std::string& text) override { session_->type(name, text); }
     void key(const std::string& name, const std::string& key) override { session_->key(name, key); }
+    bool useLanguage(const std::string& code) override
+    {
+        if (code == "en") {
+            setLanguage({}, '.');
+            return true;
+        }
+        for (const TranslatedLanguage& language : translatedLanguages())
+            if (language.code == code) {
+                setLanguage(
+                    [&language](const char* context, const char* text) {
+                        const auto found = language.texts.find(std::string(context) + '\004' + text);
+                        return found == language.texts.end() ? std::string() : found->second;
+                    },
+                    language.decimalSeparator);
+                return true;
+            }
+        return false;
+    }
     bool drawsPictures() const override { return false; }
 
 private:

@@ -5,9 +5,10 @@
 //
 //   node build-page.mjs OUT.html CORE.js CORE.wasm FONTS_DIR TRANSLATIONS_DIR
 import { createHash } from 'node:crypto';
-import { readFileSync, readdirSync, writeFileSync, renameSync } from 'node:fs';
+import { readFileSync, writeFileSync, renameSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { readTranslations } from './translations.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const [out, coreJs, coreWasm, fontsDir, translationsDir] = process.argv.slice(2);
@@ -25,25 +26,7 @@ const faces = [
 const fonts = faces.map(([family, weight, file]) => `@font-face { font-family: "${family}"; font-weight: ${weight}; `
   + `src: url(data:font/woff2;base64,${readFileSync(join(fontsDir, file)).toString('base64')}) format("woff2"); }`).join('\n');
 
-// The translations, from the same files as the desktop's (tavinel_CODE.ts, Qt Linguist's
-// XML): for each language, "context\u0004source" to its translation, finished ones only.
-const entities = { lt: '<', gt: '>', amp: '&', quot: '"', apos: "'" };
-const unescape = (text) => text.replace(/&(lt|gt|amp|quot|apos|#x([0-9a-f]+)|#(\d+));/gi,
-  (_, name, hex, decimal) => entities[name] ?? String.fromCodePoint(hex ? parseInt(hex, 16) : Number(decimal)));
-const translations = {};
-for (const file of readdirSync(translationsDir).filter((name) => /^tavinel_.+\.ts$/.test(name)).sort()) {
-  const table = {};
-  const ts = readFileSync(join(translationsDir, file), 'utf8');
-  for (const [, context] of ts.matchAll(/<context>([\s\S]*?)<\/context>/g)) {
-    const name = unescape(context.match(/<name>([\s\S]*?)<\/name>/)[1]);
-    for (const [, message] of context.matchAll(/<message>([\s\S]*?)<\/message>/g)) {
-      const source = message.match(/<source>([\s\S]*?)<\/source>/);
-      const translation = message.match(/<translation>([\s\S]*?)<\/translation>/);
-      if (source && translation && translation[1]) table[`${name}\u0004${unescape(source[1])}`] = unescape(translation[1]);
-    }
-  }
-  translations[file.slice('tavinel_'.length, -'.ts'.length)] = table;
-}
+const translations = readTranslations(translationsDir);
 
 // Inline text may not close its element early.
 const safeScript = (text) => text.replace(/<\/script/gi, '<\\/script');
