@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>Esc: close this help</source>
-        <translation>Échap : fermer cette aide</translation>
+        <translation>Échap&#xa0;: fermer cette aide</translation>
     </message>
 </context>
 <context>
@@ -73,11 +73,11 @@
     </message>
     <message>
         <source>The picture could not be copied: %1</source>
-        <translation>L&apos;image n&apos;a pas pu être copiée : %1</translation>
+        <translation>L&apos;image n&apos;a pas pu être copiée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The data could not be copied: %1</source>
-        <translation>Les données n&apos;ont pas pu être copiées : %1</translation>
+        <translation>Les données n&apos;ont pas pu être copiées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Save picture as SVG…</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>Could not save &quot;%1&quot;: %2.</source>
-        <translation>Impossible d&apos;enregistrer « %1 » : %2.</translation>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>Could not play the sound: %1.</source>
-        <translation>Impossible de jouer le son : %1.</translation>
+        <translation>Impossible de jouer le son&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Save sound</source>
@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>No audio output was found: connect speakers or headphones (or start the sound server) to hear the plots.</source>
-        <translation>Aucune sortie audio n&apos;a été trouvée : branchez des haut-parleurs ou un casque (ou démarrez le serveur de son) pour entendre les tracés.</translation>
+        <translation>Aucune sortie audio n&apos;a été trouvée&#xa0;: branchez des haut-parleurs ou un casque (ou démarrez le serveur de son) pour entendre les tracés.</translation>
     </message>
 </context>
 <context>
@@ -263,7 +263,7 @@
     <name>frmAMplot</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Amplitude modulation.&lt;/b&gt; A carrier whose amplitude follows an audio tone.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Transmitted signal envelope&lt;/b&gt; (left): one millisecond of the signal sent. The carrier swings so fast that it fills the band between the upper and the lower envelope, which follow the audio tone.&lt;br&gt;&lt;b&gt;Transmitted signal spectrum&lt;/b&gt; (middle): the carrier in the centre and a pair of sidebands at each multiple of the audio frequency, up to 5 kHz either side, as voltages or in decibels.&lt;br&gt;&lt;b&gt;Envelope demodulator output&lt;/b&gt; (right): what a receiver&apos;s envelope detector gives back, with an ideal detector or a diode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Things to try&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Choose 140 %, then switch the clipper on, then the diode: watch the envelope pinch to nothing, the clipper round it off, and the diode lift the troughs.&lt;/li&gt;&lt;li&gt;Choose &quot;Log (decibels)&quot; at 120 % to see the distortion products beside the first pair.&lt;/li&gt;&lt;li&gt;Choose 3000 Hz: the sidebands move out, and pairs beyond 5 kHz leave the plot.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Modulation d&apos;amplitude.&lt;/b&gt; Une porteuse dont l&apos;amplitude suit une tonalité audio.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Enveloppe du signal émis&lt;/b&gt; (à gauche) : une milliseconde du signal émis. La porteuse oscille si vite qu&apos;elle remplit la bande comprise entre l&apos;enveloppe supérieure et l&apos;enveloppe inférieure, qui suivent la tonalité.&lt;br&gt;&lt;b&gt;Spectre du signal émis&lt;/b&gt; (au milieu) : la porteuse au centre et une paire de bandes latérales à chaque multiple de la fréquence audio, jusqu&apos;à 5 kHz de part et d&apos;autre, en volts ou en décibels.&lt;br&gt;&lt;b&gt;Sortie du détecteur d&apos;enveloppe&lt;/b&gt; (à droite) : ce que restitue le démodulateur d&apos;enveloppe d&apos;un récepteur, avec un détecteur idéal ou une diode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;À essayer&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Choisissez 140 %, puis mettez l&apos;écrêteur en marche, puis la diode : regardez l&apos;enveloppe s&apos;étrangler jusqu&apos;à zéro, l&apos;écrêteur l&apos;arrondir et la diode relever les creux.&lt;/li&gt;&lt;li&gt;Choisissez « Log (décibels) » à 120 % pour voir les produits de distorsion à côté de la première paire.&lt;/li&gt;&lt;li&gt;Choisissez 3000 Hz : les bandes latérales s&apos;écartent, et les paires au-delà de 5 kHz sortent du tracé.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Modulation d&apos;amplitude.&lt;/b&gt; Une porteuse dont l&apos;amplitude suit une tonalité audio.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Enveloppe du signal émis&lt;/b&gt; (à gauche)&#xa0;: une milliseconde du signal émis. La porteuse oscille si vite qu&apos;elle remplit la bande comprise entre l&apos;enveloppe supérieure et l&apos;enveloppe inférieure, qui suivent la tonalité.&lt;br&gt;&lt;b&gt;Spectre du signal émis&lt;/b&gt; (au milieu)&#xa0;: la porteuse au centre et une paire de bandes latérales à chaque multiple de la fréquence audio, jusqu&apos;à 5 kHz de part et d&apos;autre, en volts ou en décibels.&lt;br&gt;&lt;b&gt;Sortie du détecteur d&apos;enveloppe&lt;/b&gt; (à droite)&#xa0;: ce que restitue le démodulateur d&apos;enveloppe d&apos;un récepteur, avec un détecteur idéal ou une diode.&lt;/p&gt;&lt;p&gt;&lt;b&gt;À essayer&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Choisissez 140 %, puis mettez l&apos;écrêteur en marche, puis la diode&#xa0;: regardez l&apos;enveloppe s&apos;étrangler jusqu&apos;à zéro, l&apos;écrêteur l&apos;arrondir et la diode relever les creux.&lt;/li&gt;&lt;li&gt;Choisissez «&#xa0;Log (décibels)&#xa0;» à 120 % pour voir les produits de distorsion à côté de la première paire.&lt;/li&gt;&lt;li&gt;Choisissez 3000 Hz&#xa0;: les bandes latérales s&apos;écartent, et les paires au-delà de 5 kHz sortent du tracé.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>AM plots</source>
@@ -322,19 +322,19 @@
     <name>frmFMplot</name>
     <message>
         <source>The modulating frequency box holds no number: &quot;%1&quot;.</source>
-        <translation>La case de la fréquence modulante ne contient pas de nombre : « %1 ».</translation>
+        <translation>La case de la fréquence modulante ne contient pas de nombre&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The peak deviation box holds no number: &quot;%1&quot;.</source>
-        <translation>La case de l&apos;excursion de crête ne contient pas de nombre : « %1 ».</translation>
+        <translation>La case de l&apos;excursion de crête ne contient pas de nombre&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The plot width box holds no number: &quot;%1&quot;.</source>
-        <translation>La case de la largeur du tracé ne contient pas de nombre : « %1 ».</translation>
+        <translation>La case de la largeur du tracé ne contient pas de nombre&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The plot bottom box holds no number: &quot;%1&quot;.</source>
-        <translation>La case du bas du tracé ne contient pas de nombre : « %1 ».</translation>
+        <translation>La case du bas du tracé ne contient pas de nombre&#xa0;: «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The modulating frequency must not be zero.</source>
@@ -368,23 +368,23 @@ Pour une excursion de %3, la fréquence modulante minimale est de
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Frequency modulation.&lt;/b&gt; A carrier whose frequency swings with an audio tone.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The plot&lt;/b&gt; shows the line spectrum: the carrier at Fc and a pair of lines at each multiple of the modulating frequency, their levels in decibels from Bessel functions of the modulation index, the peak deviation divided by the modulating frequency. Type the four values (&quot;3k&quot; is 3000) and press Update or Enter.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Things to try&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Peak deviation 7.215k with 3k: index 2.405, the first zero of J0: the carrier all but vanishes.&lt;/li&gt;&lt;li&gt;Peak deviation 15k: index 5, many lines, some pairs weaker than their neighbours.&lt;/li&gt;&lt;li&gt;Plot bottom -100 to see the weak outer lines; plot width 50k to see further out.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Modulation de fréquence.&lt;/b&gt; Une porteuse dont la fréquence varie au rythme d&apos;une tonalité audio.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Le tracé&lt;/b&gt; montre le spectre de raies : la porteuse à Fc et une paire de raies à chaque multiple de la fréquence modulante, leurs niveaux en décibels étant donnés par les fonctions de Bessel de l&apos;indice de modulation, c&apos;est-à-dire de l&apos;excursion de crête divisée par la fréquence modulante. Saisissez les quatre valeurs (« 3k » vaut 3000) et appuyez sur Tracer ou sur Entrée. La virgule sert de séparateur décimal : « 2,5k » vaut 2500 (2,5 kHz).&lt;/p&gt;&lt;p&gt;&lt;b&gt;À essayer&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Excursion de crête 7,215k avec 3k : indice 2,405, le premier zéro de J0 : la porteuse disparaît presque entièrement.&lt;/li&gt;&lt;li&gt;Excursion de crête 15k : indice 5, beaucoup de raies, certaines paires plus faibles que leurs voisines.&lt;/li&gt;&lt;li&gt;Bas du tracé -100 pour voir les faibles raies extérieures ; largeur du tracé 50k pour voir plus loin.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Modulation de fréquence.&lt;/b&gt; Une porteuse dont la fréquence varie au rythme d&apos;une tonalité audio.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Le tracé&lt;/b&gt; montre le spectre de raies&#xa0;: la porteuse à Fc et une paire de raies à chaque multiple de la fréquence modulante, leurs niveaux en décibels étant donnés par les fonctions de Bessel de l&apos;indice de modulation, c&apos;est-à-dire de l&apos;excursion de crête divisée par la fréquence modulante. Saisissez les quatre valeurs («&#xa0;3k&#xa0;» vaut 3000) et appuyez sur Tracer ou sur Entrée. La virgule sert de séparateur décimal&#xa0;: «&#xa0;2,5k&#xa0;» vaut 2500 (2,5 kHz).&lt;/p&gt;&lt;p&gt;&lt;b&gt;À essayer&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Excursion de crête 7,215k avec 3k&#xa0;: indice 2,405, le premier zéro de J0&#xa0;: la porteuse disparaît presque entièrement.&lt;/li&gt;&lt;li&gt;Excursion de crête 15k&#xa0;: indice 5, beaucoup de raies, certaines paires plus faibles que leurs voisines.&lt;/li&gt;&lt;li&gt;Bas du tracé -100 pour voir les faibles raies extérieures&#xa0;; largeur du tracé 50k pour voir plus loin.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Modulating frequency (Hz): </source>
-        <translation>Fréquence modulante (Hz) : </translation>
+        <translation>Fréquence modulante (Hz)&#xa0;: </translation>
     </message>
     <message>
         <source>Peak deviation (Hz): </source>
-        <translation>Excursion de crête (Hz) : </translation>
+        <translation>Excursion de crête (Hz)&#xa0;: </translation>
     </message>
     <message>
         <source>Plot width (Hz): </source>
-        <translation>Largeur du tracé (Hz) : </translation>
+        <translation>Largeur du tracé (Hz)&#xa0;: </translation>
     </message>
     <message>
         <source>Plot bottom: </source>
-        <translation>Bas du tracé : </translation>
+        <translation>Bas du tracé&#xa0;: </translation>
     </message>
     <message>
         <source>Update</source>
@@ -422,7 +422,7 @@ Pour une excursion de %3, la fréquence modulante minimale est de
     <name>frmSSBplot</name>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Single sideband.&lt;/b&gt; Both sidebands of an AM signal carry the same tone; one of them, without the carrier, is enough.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Transmitted signal spectrum&lt;/b&gt; (left): the carrier and the sidebands in decibels, 5 kHz either side of the carrier.&lt;br&gt;&lt;b&gt;Transmitted signal envelope&lt;/b&gt; (right): two milliseconds of the signal sent; its outline is the envelope a simple receiver would follow.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Things to try&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Start with the opening choices (double sideband, carrier off): the outline dips to nothing twice per audio cycle, so an envelope detector hears twice the tone.&lt;/li&gt;&lt;li&gt;Choose &quot;0 dB (full)&quot; for the carrier: the outline now follows the tone, as in AM.&lt;/li&gt;&lt;li&gt;Choose &quot;Ideal upper sideband&quot; with the carrier off: one line, and a band of constant height: nothing for an envelope detector to find.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Bande latérale unique.&lt;/b&gt; Les deux bandes latérales d&apos;un signal AM portent la même tonalité ; une seule d&apos;entre elles, sans la porteuse, suffit.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spectre du signal émis&lt;/b&gt; (à gauche) : la porteuse et les bandes latérales en décibels, sur 5 kHz de part et d&apos;autre de la porteuse.&lt;br&gt;&lt;b&gt;Enveloppe du signal émis&lt;/b&gt; (à droite) : deux millisecondes du signal émis ; son contour est l&apos;enveloppe que suivrait un récepteur simple.&lt;/p&gt;&lt;p&gt;&lt;b&gt;À essayer&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Partez des choix initiaux (double bande latérale, porteuse nulle) : le contour retombe à zéro deux fois par période audio, si bien qu&apos;un détecteur d&apos;enveloppe entend une tonalité de fréquence double.&lt;/li&gt;&lt;li&gt;Choisissez « 0 dB max » pour la porteuse : le contour suit maintenant la tonalité, comme en AM.&lt;/li&gt;&lt;li&gt;Choisissez « Bande supérieure idéale » avec la porteuse nulle : une seule raie, et une bande de hauteur constante : rien à trouver pour un détecteur d&apos;enveloppe.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Bande latérale unique.&lt;/b&gt; Les deux bandes latérales d&apos;un signal AM portent la même tonalité&#xa0;; une seule d&apos;entre elles, sans la porteuse, suffit.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Spectre du signal émis&lt;/b&gt; (à gauche)&#xa0;: la porteuse et les bandes latérales en décibels, sur 5 kHz de part et d&apos;autre de la porteuse.&lt;br&gt;&lt;b&gt;Enveloppe du signal émis&lt;/b&gt; (à droite)&#xa0;: deux millisecondes du signal émis&#xa0;; son contour est l&apos;enveloppe que suivrait un récepteur simple.&lt;/p&gt;&lt;p&gt;&lt;b&gt;À essayer&lt;/b&gt;&lt;ul&gt;&lt;li&gt;Partez des choix initiaux (double bande latérale, porteuse nulle)&#xa0;: le contour retombe à zéro deux fois par période audio, si bien qu&apos;un détecteur d&apos;enveloppe entend une tonalité de fréquence double.&lt;/li&gt;&lt;li&gt;Choisissez «&#xa0;0 dB max&#xa0;» pour la porteuse&#xa0;: le contour suit maintenant la tonalité, comme en AM.&lt;/li&gt;&lt;li&gt;Choisissez «&#xa0;Bande supérieure idéale&#xa0;» avec la porteuse nulle&#xa0;: une seule raie, et une bande de hauteur constante&#xa0;: rien à trouver pour un détecteur d&apos;enveloppe.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;</translation>
     </message>
     <message>
         <source>SSB plots</source>
