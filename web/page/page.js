@@ -240,6 +240,9 @@ class WindowView {
     const units = { x: design.width * scale / page.scaleWidth(), y: design.height * scale / page.scaleHeight() };
     for (const plot of this.plots) {
       const p = plot.panel;
+      const place = `${p.left},${p.top},${p.right},${p.bottom},${units.x},${units.y}`;
+      if (plot.place === place) continue;
+      plot.place = place;
       Object.assign(plot.element.style, {
         left: `${p.left * units.x}px`, top: `${p.top * units.y}px`,
         width: `${(p.right - p.left) * units.x}px`, height: `${(p.bottom - p.top) * units.y}px`,
@@ -279,17 +282,23 @@ class WindowView {
     }
     const picture = page.picture();
     const painted = JSON.parse(page.paintedBox());
-    const texts = JSON.parse(page.texts());
+    // A redraw mostly prints the same texts again.
+    const textsJson = page.texts();
+    const sameTexts = textsJson === this.textsJson;
+    const texts = sameTexts ? this.texts : JSON.parse(textsJson);
+    this.textsJson = textsJson;
     const area = new Area();
     if (whole || resized || !this.texts) {
       area.add(0, 0, width, height);
     } else {
       if (painted.length) area.add(painted[0], painted[1], painted[2] + 1, painted[3] + 1);
-      // The texts that went and those that came.
-      const before = new Set(this.texts.map(textKey));
-      const after = new Set(texts.map(textKey));
-      for (const text of this.texts) if (!after.has(textKey(text))) area.addBox(textBox(this.context, text));
-      for (const text of texts) if (!before.has(textKey(text))) area.addBox(textBox(this.context, text));
+      if (!sameTexts) {
+        // The texts that went and those that came.
+        const before = new Set(this.texts.map(textKey));
+        const after = new Set(texts.map(textKey));
+        for (const text of this.texts) if (!after.has(textKey(text))) area.addBox(textBox(this.context, text));
+        for (const text of texts) if (!before.has(textKey(text))) area.addBox(textBox(this.context, text));
+      }
     }
     this.texts = texts;
     area.clip(width, height);
