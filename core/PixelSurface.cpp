@@ -66,7 +66,7 @@ void PixelSurface::flush()
 {
     if (rasteriser_.empty())
         return;
-    rasteriser_.fill(pixels(), pixelsPerLine(), pixelValue(pendingColour_));
+    pixelsPainted(rasteriser_.fill(pixels(), pixelsPerLine(), pixelValue(pendingColour_)));
 }
 
 // Tells the host once, until it next reads the picture: a redraw of 36000 segments
@@ -107,6 +107,7 @@ void PixelSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colour 
                                                                    penPixels(lineWidth()), width_, height_);
     SpanRasteriser::fillBox(pixels(), pixelsPerLine(), box, pixelValue(colour));
     boxFilled(box);
+    pixelsPainted(box);
     changed();
 }
 

@@ -56,6 +56,9 @@ protected:
     virtual void printText(double left, double top, const std::string& text) = 0;
     // A box of pixels was filled (inclusive edges; empty when left > right).
     virtual void boxFilled(const SpanRasteriser::PixelBox&) {}
+    // Pixels within the box were painted: lines or a filled box (for a host that shows
+    // only the part of the picture that changed).
+    virtual void pixelsPainted(const SpanRasteriser::PixelBox&) {}
 
     void scaleChanged() override;
     void drawLine(float x1, float y1, float x2, float y2, Colour colour) override;

@@ -174,16 +174,39 @@ void SpanRasteriser::addSegment(double u0, double v0, double u1, double v1)
     }
 }
 
-void SpanRasteriser::fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, std::uint32_t value)
+void SpanRasteriser::PixelBox::include(const PixelBox& other)
 {
-    for (const Box& box : boxes_)
+    if (other.empty())
+        return;
+    if (empty()) {
+        *this = other;
+        return;
+    }
+    left = std::min(left, other.left);
+    top = std::min(top, other.top);
+    right = std::max(right, other.right);
+    bottom = std::max(bottom, other.bottom);
+}
+
+SpanRasteriser::PixelBox SpanRasteriser::fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, std::uint32_t value)
+{
+    PixelBox painted;
+    for (const Box& box : boxes_) {
         for (int row = box.top; row <= box.bottom; ++row)
             std::fill(pixels + row * pixelsPerLine + box.left, pixels + row * pixelsPerLine + box.right + 1,
                       value);
+        painted.include({ box.left, box.top, box.right, box.bottom });
+    }
     boxes_.clear();
     if (first_ > last_)
-        return;
+        return painted;
+    // The columns' spans, bounded as they are painted.
+    PixelBox spanned { width_, height_, -1, -1 };
     auto paint = [&](int column, int top, int bottom) {
+        spanned.left = std::min(spanned.left, column);
+        spanned.right = std::max(spanned.right, column);
+        spanned.top = std::min(spanned.top, top);
+        spanned.bottom = std::max(spanned.bottom, bottom);
         std::uint32_t* p = pixels + top * pixelsPerLine + column;
         for (int row = top; row <= bottom; ++row, p += pixelsPerLine)
             *p = value;
@@ -225,6 +248,8 @@ void SpanRasteriser::fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, s
     closed_.clear();
     first_ = 1;
     last_ = 0;
+    painted.include(spanned);
+    return painted;
 }
 
 SpanRasteriser::PixelBox SpanRasteriser::boxPixels(double u0, double v0, double u1, double v1,

@@ -35,17 +35,22 @@ public:
     void addSegment(double u0, double v0, double u1, double v1);
     bool empty() const { return first_ > last_ && boxes_.empty(); }
 
+    // A box of pixels, inclusive edges; empty when left > right.
+    struct PixelBox {
+        int left = 0, top = 0, right = -1, bottom = -1;
+        bool empty() const { return left > right || top > bottom; }
+        // The smallest box holding both.
+        void include(const PixelBox& other);
+    };
+
     // Paints every span collected since the last fill into a 32-bit pixel buffer of
-    // width() by height() pixels, then starts afresh.
-    void fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, std::uint32_t value);
+    // width() by height() pixels, then starts afresh. Returns the bounds of the pixels painted.
+    PixelBox fill(std::uint32_t* pixels, std::ptrdiff_t pixelsPerLine, std::uint32_t value);
 
     // The pixels of a filled box between two corners, clipped to a canvas of the given
     // size: those a pen of edgePen pixels covers when swept over the box, so that a box
     // and a line along its edge drawn with that pen (the line width in effect, scaled to
-    // the canvas) end on the same pixel. Empty (left > right) for corners that are not numbers.
-    struct PixelBox {
-        int left = 0, top = 0, right = -1, bottom = -1;
-    };
+    // the canvas) end on the same pixel. Empty for corners that are not numbers.
     static PixelBox boxPixels(double u0, double v0, double u1, double v1, int edgePen, int width,
                               int height);
 

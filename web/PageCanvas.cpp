@@ -7,6 +7,7 @@
 PageCanvas::PageCanvas(float clientWidthTwips, float clientHeightTwips, double pixelsPerTwip)
     : PixelSurface(clientWidthTwips, clientHeightTwips, pixelsPerTwip, Format::Rgba8888)
     , pixels_(std::size_t(width()) * std::size_t(height()), pixelValue(ColourWhite))
+    , painted_ { 0, 0, width() - 1, height() - 1 }
 {
     setChangedHandler([this] { ++changes_; });
 }

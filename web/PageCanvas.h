@@ -31,15 +31,26 @@ public:
     const std::vector<Text>& texts() const { return texts_; }
     // Counts the changes to the picture, so the page repaints only when there is one.
     unsigned changes() const { return changes_; }
+    // The bounds of the pixels painted since the last call (all of them at first), so the
+    // page copies only that part of the picture; the texts are the page's to compare.
+    SpanRasteriser::PixelBox takePaintedBox()
+    {
+        finish();
+        const SpanRasteriser::PixelBox box = painted_;
+        painted_ = {};
+        return box;
+    }
 
 protected:
     std::uint32_t* pixels() override { return pixels_.data(); }
     std::ptrdiff_t pixelsPerLine() const override { return width(); }
     void printText(double left, double top, const std::string& text) override;
     void boxFilled(const SpanRasteriser::PixelBox& box) override;
+    void pixelsPainted(const SpanRasteriser::PixelBox& box) override { painted_.include(box); }
 
 private:
     std::vector<std::uint32_t> pixels_;
     std::vector<Text> texts_;
     unsigned changes_ = 0;
+    SpanRasteriser::PixelBox painted_;
 };

@@ -6,7 +6,8 @@
 //   const core = await TavinelPage({ wasmBinary });
 //   core.useLanguage((context, text) => translation, ',');  // before the first window
 //   const page = new core.Page(1 / 15);    // device pixels per twip
-//   page.start(); page.design(); page.pictureChanges(); page.picture(); page.texts();
+//   page.start(); page.design(); page.pictureChanges(); page.picture(); page.paintedBox();
+//   page.texts();
 #include "app/HeadlessSession.h"
 #include "core/PlotSource.h"
 #include "core/PortableNumbers.h"
@@ -145,6 +146,16 @@ public:
         const std::vector<std::uint32_t>& pixels = canvas().picture();
         return emscripten::val(emscripten::typed_memory_view(pixels.size() * 4, reinterpret_cast<const unsigned char*>(pixels.data())));
     }
+    // The bounds of the pixels painted since the last call, in device pixels: JSON
+    // [left, top, right, bottom] with inclusive edges, [] for none.
+    std::string paintedBox()
+    {
+        const SpanRasteriser::PixelBox box = canvas().takePaintedBox();
+        if (box.empty())
+            return "[]";
+        return "[" + std::to_string(box.left) + "," + std::to_string(box.top) + "," + std::to_string(box.right) + ","
+            + std::to_string(box.bottom) + "]";
+    }
     std::string texts()
     {
         std::string text = "[";
@@ -277,6 +288,7 @@ EMSCRIPTEN_BINDINGS(tavinel_page)
         .function("scaleHeight", &Page::scaleHeight)
         .function("pictureChanges", &Page::pictureChanges)
         .function("picture", &Page::picture)
+        .function("paintedBox", &Page::paintedBox)
         .function("texts", &Page::texts)
         .function("panels", &Page::panels)
         .function("fileName", &Page::fileName)

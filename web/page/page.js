@@ -222,6 +222,7 @@ class WindowView {
     // Menus, tooltips and dialogs in the window's own text size (195 twips, 9.75 points).
     document.documentElement.style.setProperty('--text-size', `${Math.max(12, 195 * scale)}px`);
     this.pictureChanges = -1;
+    this.shown = new Map();
     this.update();
   }
 
@@ -234,6 +235,13 @@ class WindowView {
       const view = this.controls.get(control.name);
       if (!view) continue;
       const { element, focusable } = view;
+      // The browser checks an option before the model has chosen: always the model's choice.
+      if (control.kind === 'option') focusable.checked = control.checked;
+      if (control.kind === 'textbox' && document.activeElement !== element) element.value = control.caption;
+      // A click changes a few controls: the others keep their places, styles and captions.
+      const state = JSON.stringify(control);
+      if (this.shown.get(control.name) === state) continue;
+      this.shown.set(control.name, state);
       element.style.left = px(control.left);
       element.style.top = px(control.top);
       element.style.width = px(control.width);
@@ -247,11 +255,9 @@ class WindowView {
         element.firstChild.textContent = control.caption.trim();
       } else if (control.kind === 'option') {
         element.lastChild.textContent = control.caption;
-        focusable.checked = control.checked;
         focusable.disabled = !control.enabled;
         // Only the chosen option of a frame takes Tab, as in a browser's radio group.
       } else if (control.kind === 'textbox') {
-        if (document.activeElement !== element) element.value = control.caption;
         element.disabled = !control.enabled;
       } else if (control.kind === 'button') {
         element.textContent = control.caption;
@@ -263,6 +269,9 @@ class WindowView {
     const units = { x: design.width * scale / page.scaleWidth(), y: design.height * scale / page.scaleHeight() };
     for (const plot of this.plots) {
       const p = plot.panel;
+      const place = `${p.left},${p.top},${p.right},${p.bottom},${units.x},${units.y}`;
+      if (plot.place === place) continue;
+      plot.place = place;
       Object.assign(plot.element.style, {
         left: `${p.left * units.x}px`, top: `${p.top * units.y}px`,
         width: `${(p.right - p.left) * units.x}px`, height: `${(p.bottom - p.top) * units.y}px`,
@@ -279,26 +288,60 @@ class WindowView {
     this.paint();
   }
 
-  // The canvas: the model's pixels, then its texts in the program's face.
+  // The canvas: the model's pixels, then its texts in the program's face. After a change
+  // only the part that changed is drawn again: the pixels the model painted, and where a
+  // text went or came.
   paint() {
     const changes = page.pictureChanges();
     if (changes === this.pictureChanges) return;
+    const whole = this.pictureChanges === -1;
     this.pictureChanges = changes;
     const width = page.pictureWidth();
     const height = page.pictureHeight();
     const ratio = window.devicePixelRatio || 1;
+    let resized = false;
     if (this.canvas.width !== width || this.canvas.height !== height) {
       this.canvas.width = width;
       this.canvas.height = height;
+      resized = true;
     }
-    this.canvas.style.width = `${width / ratio}px`;
-    this.canvas.style.height = `${height / ratio}px`;
-    // The program's own memory, copied once, by putImageData.
+    if (whole || resized) {
+      this.canvas.style.width = `${width / ratio}px`;
+      this.canvas.style.height = `${height / ratio}px`;
+    }
     const picture = page.picture();
+    const painted = JSON.parse(page.paintedBox());
+    // A redraw mostly prints the same texts again.
+    const textsJson = page.texts();
+    const sameTexts = textsJson === this.textsJson;
+    const texts = sameTexts ? this.texts : JSON.parse(textsJson);
+    this.textsJson = textsJson;
+    const area = new Area();
+    if (whole || resized || !this.texts) {
+      area.add(0, 0, width, height);
+    } else {
+      if (painted.length) area.add(painted[0], painted[1], painted[2] + 1, painted[3] + 1);
+      if (!sameTexts) {
+        // The texts that went and those that came.
+        const before = new Set(this.texts.map(textKey));
+        const after = new Set(texts.map(textKey));
+        for (const text of this.texts) if (!after.has(textKey(text))) area.addBox(textBox(this.context, text));
+        for (const text of texts) if (!before.has(textKey(text))) area.addBox(textBox(this.context, text));
+      }
+    }
+    this.texts = texts;
+    area.clip(width, height);
+    if (area.empty()) return;
+    // The program's own memory, that part copied by putImageData.
     const pixels = new Uint8ClampedArray(picture.buffer, picture.byteOffset, picture.length);
-    this.context.putImageData(new ImageData(pixels, width, height), 0, 0);
-    this.texts = JSON.parse(page.texts());
-    drawTexts(this.context, this.texts);
+    this.context.putImageData(new ImageData(pixels, width, height), 0, 0, area.left, area.top, area.width(), area.height());
+    const context = this.context;
+    context.save();
+    context.beginPath();
+    context.rect(area.left, area.top, area.width(), area.height());
+    context.clip();
+    drawTexts(context, texts.filter((text) => area.meets(textBox(context, text))));
+    context.restore();
   }
 
   focus(name) {
@@ -317,15 +360,79 @@ function fontOf(text) {
   return `${text.bold ? 'bold ' : ''}${text.size}px "Liberation Sans"`;
 }
 
-const ascents = new Map();
+// A rectangle of device pixels, right and bottom edges open, growing to hold each box added.
+class Area {
+  constructor() { this.left = Infinity; this.top = Infinity; this.right = -Infinity; this.bottom = -Infinity; }
+  add(left, top, right, bottom) {
+    this.left = Math.min(this.left, left);
+    this.top = Math.min(this.top, top);
+    this.right = Math.max(this.right, right);
+    this.bottom = Math.max(this.bottom, bottom);
+  }
+  addBox(box) { this.add(box.left, box.top, box.right, box.bottom); }
+  clip(width, height) {
+    this.left = Math.max(0, this.left);
+    this.top = Math.max(0, this.top);
+    this.right = Math.min(width, this.right);
+    this.bottom = Math.min(height, this.bottom);
+  }
+  empty() { return !(this.left < this.right && this.top < this.bottom); }
+  width() { return this.right - this.left; }
+  height() { return this.bottom - this.top; }
+  meets(box) { return box.left < this.right && box.right > this.left && box.top < this.bottom && box.bottom > this.top; }
+}
+
+const textKey = (text) => `${text.left},${text.top},${text.size},${text.bold},${text.colour},${text.text}`;
+
+// Per font: the ascent in whole pixels, and the boxes of the texts measured in it.
+const fonts = new Map();
+function fontMetrics(context, font) {
+  let metrics = fonts.get(font);
+  if (!metrics) {
+    context.font = font;
+    metrics = { ascent: Math.round(context.measureText('Hg').fontBoundingBoxAscent), boxes: new Map() };
+    fonts.set(font, metrics);
+  }
+  return metrics;
+}
+
+// The pixels a text can touch, whole pixels with a margin for the smoothing, its top-left
+// at (0, 0).
+function textExtent(context, text) {
+  const font = fontOf(text);
+  const { ascent, boxes } = fontMetrics(context, font);
+  let extent = boxes.get(text.text);
+  if (!extent) {
+    context.font = font;
+    const m = context.measureText(text.text);
+    extent = {
+      left: Math.floor(Math.min(0, -m.actualBoundingBoxLeft)) - 2,
+      top: Math.floor(Math.min(0, ascent - m.actualBoundingBoxAscent)) - 2,
+      right: Math.ceil(Math.max(m.width, m.actualBoundingBoxRight)) + 2,
+      bottom: Math.ceil(ascent + Math.max(m.fontBoundingBoxDescent, m.actualBoundingBoxDescent)) + 2,
+    };
+    if (boxes.size > 500) boxes.clear(); // typed numbers make new texts: keep a few
+    boxes.set(text.text, extent);
+  }
+  return extent;
+}
+
+function textBox(context, text) {
+  const e = textExtent(context, text);
+  const left = Math.floor(text.left), top = Math.floor(text.top);
+  return { left: left + e.left, top: top + e.top, right: left + 1 + e.right, bottom: top + 1 + e.bottom };
+}
+
 // The text's top-left at its place: its baseline one ascent (in whole pixels) lower.
 function drawTexts(context, texts) {
   context.textBaseline = 'alphabetic';
+  let font = null;
   for (const text of texts) {
-    context.font = fontOf(text);
-    if (!ascents.has(context.font)) ascents.set(context.font, Math.round(context.measureText('Hg').fontBoundingBoxAscent));
+    const wanted = fontOf(text);
+    const { ascent } = fontMetrics(context, wanted);
+    if (wanted !== font) context.font = font = wanted;
     context.fillStyle = text.colour;
-    context.fillText(text.text, text.left, text.top + ascents.get(context.font));
+    context.fillText(text.text, text.left, text.top + ascent);
   }
 }
 

@@ -157,6 +157,49 @@ test('the page speaks ?lang= or the browser\'s language, with the desktop\'s tex
   }
 });
 
+// After a click the page draws again only what changed: the canvas must then be what
+// drawing it all afresh gives, texts and all, pixel for pixel.
+async function differsFromWholeRepaint(page) {
+  return page.evaluate(() => {
+    const { view } = window.tavinel;
+    const { width, height } = view.canvas;
+    const drawn = view.context.getImageData(0, 0, width, height).data;
+    view.pictureChanges = -1;
+    view.paint();
+    const whole = view.context.getImageData(0, 0, width, height).data;
+    for (let i = 0; i < drawn.length; ++i)
+      if (drawn[i] !== whole[i]) return `${(i >> 2) % width},${Math.floor((i >> 2) / width)}`;
+    return null;
+  });
+}
+
+test('a click draws again what changed, the same as drawing it all afresh', async () => {
+  const cases = [
+    { link: 'am', steps: ['optModulation140', 'optClipperOn', 'optLog', 'optModulation0', 'Option2', 'optAudio3000', 'optModulation50', 'optLinear'], scale: 2 },
+    { link: 'ssb', steps: ['optUpper', 'Option1', 'Option5', 'optLower', 'Option10', 'optAudio2000', 'Option8'], scale: 1 },
+  ];
+  for (const { link, steps, scale } of cases) {
+    const page = await openPage(browser, { width: 800, height: 600, scale, hash: `#${link}` });
+    for (const name of steps) {
+      if (!(await page.isEnabled(`#${name}`))) continue;
+      await page.click(`#${name}`);
+      assert.equal(await differsFromWholeRepaint(page), null, `${link} after ${name}: first differing pixel`);
+    }
+    assert.deepEqual(page.errors, []);
+    await page.context().close();
+  }
+  // FM: typed values change the plot's texts.
+  const page = await openPage(browser, { width: 792, height: 566, hash: '#fm' });
+  for (const [frequency, deviation] of [['1k', '7.5k'], ['3k', '2,5k'], ['500', '12k']]) {
+    await page.fill('#txtModulatingFrequency', frequency);
+    await page.fill('#txtPeakDeviation', deviation);
+    await page.click('#cmdDisplay');
+    assert.equal(await differsFromWholeRepaint(page), null, `FM at ${frequency} Hz, ${deviation} Hz: first differing pixel`);
+  }
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
+
 test('a link opens its demonstration; Exit ends the program and says how to start it again', async () => {
   for (const [link, name] of Object.entries(windowOfLink)) {
     const page = await openPage(browser, { hash: `#${link}` });
