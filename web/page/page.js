@@ -549,7 +549,9 @@ function windowPicture() {
   return canvas;
 }
 
-// The controls, simply: frames, options and buttons with their captions.
+const DisabledText = '#6b6b6b';
+
+// The controls as they stand: frames, options and buttons with their captions.
 function drawControls(context, scale) {
   const origin = view.element.getBoundingClientRect();
   context.save();
@@ -574,33 +576,36 @@ function drawControls(context, scale) {
       context.fillText(element.firstChild.textContent, legend.left - origin.left + 2, legend.top - origin.top + legend.height / 2);
     } else if (control.kind === 'button') {
       framedBox(context, left, top, box.width, box.height, '#e0e0e0', '#8a8a8a');
+      if (element.disabled) context.fillStyle = DisabledText;
       context.textAlign = 'center';
-      context.fillText(control.caption, left + box.width / 2, top + box.height / 2);
+      context.fillText(element.textContent, left + box.width / 2, top + box.height / 2);
       context.textAlign = 'left';
     } else if (control.kind === 'option') {
-      const radio = element.firstChild.getBoundingClientRect();
+      // As the option stands now: chosen or not, enabled or not.
+      const input = element.firstChild;
+      const radio = input.getBoundingClientRect();
       const r = radio.width / 2;
-      context.strokeStyle = '#767676';
+      context.strokeStyle = input.disabled ? '#c0c0c0' : '#767676';
       context.beginPath();
       context.arc(radio.left - origin.left + r, radio.top - origin.top + r, r - 0.5, 0, 2 * Math.PI);
       context.stroke();
-      if (control.checked) {
-        context.fillStyle = 'black';
+      if (input.checked) {
+        context.fillStyle = input.disabled ? '#a0a0a0' : 'black';
         context.beginPath();
         context.arc(radio.left - origin.left + r, radio.top - origin.top + r, r / 2, 0, 2 * Math.PI);
         context.fill();
       }
-      context.fillStyle = style.color;
-      context.fillText(control.caption, radio.right - origin.left + r / 2, top + box.height / 2);
+      context.fillStyle = input.disabled ? DisabledText : style.color;
+      context.fillText(element.lastChild.textContent, radio.right - origin.left + r / 2, top + box.height / 2);
     } else if (control.kind === 'textbox') {
       framedBox(context, left, top, box.width, box.height, 'white', '#767676');
       context.fillText(element.value, left + 4, top + box.height / 2);
-    } else if (control.caption) {
+    } else if (element.textContent) {
       const align = control.align === 'center' ? 'center' : control.align === 'right' ? 'right' : 'left';
       context.textAlign = align;
       context.textBaseline = 'top';
       const x = align === 'center' ? left + box.width / 2 : align === 'right' ? left + box.width : left;
-      context.fillText(control.caption, x, top);
+      context.fillText(element.textContent, x, top);
       context.textAlign = 'left';
     }
   }

@@ -200,6 +200,44 @@ test('a click draws again what changed, the same as drawing it all afresh', asyn
   await page.context().close();
 });
 
+// The picture Save picture writes shows the controls as they stand after the clicks.
+test('a saved picture shows the options as they are chosen and enabled now', async () => {
+  const page = await openPage(browser, { hash: '#ssb' });
+  await page.click('#optLower'); // the unwanted-sideband options are disabled in single sideband
+  const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Control+s')]);
+  const file = join(folder, 'window.png');
+  await download.saveAs(file);
+  const looks = await page.evaluate(async (base64) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${base64}`;
+    await image.decode();
+    const context = Object.assign(document.createElement('canvas'), { width: image.width, height: image.height }).getContext('2d');
+    context.drawImage(image, 0, 0);
+    const origin = window.tavinel.view.element.getBoundingClientRect();
+    const ratio = image.width / origin.width;
+    // The darkest pixel within the marker of an option, and within its caption.
+    const darkest = (box) => {
+      const data = context.getImageData(Math.round((box.left - origin.left) * ratio), Math.round((box.top - origin.top) * ratio),
+        Math.max(1, Math.round(box.width * ratio)), Math.max(1, Math.round(box.height * ratio))).data;
+      let least = 255;
+      for (let i = 0; i < data.length; i += 4) least = Math.min(least, data[i]);
+      return least;
+    };
+    const centre = (id) => {
+      const box = document.getElementById(id).getBoundingClientRect();
+      return { left: box.left + box.width / 3, top: box.top + box.height / 3, width: box.width / 3, height: box.height / 3 };
+    };
+    const caption = (id) => document.getElementById(id).parentElement.lastChild.getBoundingClientRect();
+    return { lower: darkest(centre('optLower')), double: darkest(centre('optDouble')), option9: darkest(caption('Option9')),
+      option1: darkest(caption('Option1')) };
+  }, readFileSync(file).toString('base64'));
+  assert.ok(looks.lower < 80, `the chosen option's marker is filled: ${looks.lower}`);
+  assert.ok(looks.double > 200, `the option left is empty: ${looks.double}`);
+  assert.ok(looks.option9 > 80 && looks.option1 < 60, `a disabled caption is grey (${looks.option9}), an enabled one black (${looks.option1})`);
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
+
 test('a link opens its demonstration; Exit ends the program and says how to start it again', async () => {
   for (const [link, name] of Object.entries(windowOfLink)) {
     const page = await openPage(browser, { hash: `#${link}` });
