@@ -126,6 +126,8 @@ protected:
 
     void startRecording()
     {
+        // What an earlier recording left must not pass for this one's first samples.
+        QFile::remove(folder.filePath("recorded.raw"));
         recorder.start("parec", { "-d", "tavinel_test.monitor", "--rate=48000", "--channels=1", "--format=s16le", "--raw", "--latency-msec=20", folder.filePath("recorded.raw") });
         ASSERT_TRUE(recorder.waitForStarted());
         // parec takes a second or two to start here: the recording runs once samples come.
