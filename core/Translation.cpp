@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Translation.h"
 
-#include <vector>
-
 namespace {
 
 Translator currentTranslator;
@@ -31,12 +29,11 @@ std::string translated(const char* context, const std::string& text)
 
 std::string withValues(std::string pattern, std::initializer_list<std::string> values)
 {
-    const std::vector<std::string> list(values);
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9'
-            && std::size_t(pattern[i + 1] - '1') < list.size()) {
-            text += list[std::size_t(pattern[i + 1] - '1')];
+            && std::size_t(pattern[i + 1] - '1') < values.size()) {
+            text += values.begin()[pattern[i + 1] - '1'];
             ++i;
         } else {
             text += pattern[i];

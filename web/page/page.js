@@ -34,17 +34,21 @@ function chooseLanguage() {
   return 'en';
 }
 
-// The translations, from the desktop's files: for each language, "context\u0004text" to its text.
+// The translations, from the desktop's files: for each language its decimal separator and
+// its texts, "context\u0004text" to the translation.
 const Translations = JSON.parse(document.getElementById('tavinel-translations').textContent);
 const Language = chooseLanguage();
-const TranslationTable = Translations[Language] ?? {};
+// English is the texts as written, with a decimal point.
+const Translation = Translations[Language] ?? { decimalSeparator: '.', texts: {} };
+// A text's translation into the page's language; empty where it has none.
+function translationOf(context, text) {
+  return Translation.texts[`${context}\u0004${text}`] || '';
+}
 // A text in the page's language (texts.js names them all).
 function qsTranslate(context, text) {
-  return TranslationTable[`${context}\u0004${text}`] || text;
+  return translationOf(context, text) || text;
 }
 const Text = pageTexts();
-// Numbers in readouts and descriptions: "0,5" where the language writes a decimal comma.
-const DecimalSeparator = Language === 'en' ? '.' : (1.5).toLocaleString(Language.replace('_', '-')).charAt(1);
 
 // ---- Geometry -------------------------------------------------------------------
 
@@ -879,7 +883,8 @@ function wasmBytes() {
 
 async function start() {
   core = await TavinelPage({ wasmBinary: wasmBytes() });
-  core.useLanguage(Language === 'en' ? null : (context, text) => TranslationTable[`${context}\u0004${text}`] || '', DecimalSeparator);
+  // The windows' texts, and numbers with the language's decimal separator.
+  core.useLanguage(Language === 'en' ? null : translationOf, Translation.decimalSeparator);
   document.documentElement.lang = Language.replace('_', '-');
   document.getElementById('help-title').textContent = Text.help.replace('%1', ProgramName);
   document.getElementById('help-close').textContent = Text.close;
