@@ -283,6 +283,13 @@ test('FM: typed values, Update by click and by Return, and its messages in a dia
   await page.keyboard.press('Enter');
   assert.equal(await page.locator('#message[open]').count(), 0);
   assert.equal(await drawn(), before + 2);
+  // The index limit's message in its eight lines, as the desktop's message box shows it.
+  await page.fill('#txtPlotWidth', '25k');
+  await page.fill('#txtPeakDeviation', '60k');
+  await page.click('#cmdDisplay');
+  await page.waitForSelector('#message[open]');
+  assert.equal((await page.innerText('#message-text')).split('\n').length, 8);
+  await page.keyboard.press('Escape');
   assert.deepEqual(page.errors, []);
   await page.context().close();
 });
