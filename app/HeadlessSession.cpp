@@ -82,7 +82,12 @@ public:
     }
 
     Surface& surface() override { return *surface_; }
-    void controlChanged(const Control&) override {}
+    void controlChanged(const Control& control) override
+    {
+        std::vector<std::string>& changed = session_.changedControls;
+        if (std::find(changed.begin(), changed.end(), control.name) == changed.end())
+            changed.push_back(control.name);
+    }
     void setFocus(const std::string& control) override { session_.focusRequest = control; }
     void showMessage(const std::string& text) override
     {

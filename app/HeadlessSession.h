@@ -52,6 +52,9 @@ public:
     std::string focusRequest;
     // How many times a window's plots were drawn afresh for new settings.
     int plotRedraws = 0;
+    // The controls of the window open now that changed (place, caption, choice, ...) since
+    // the host last cleared this, each named once.
+    std::vector<std::string> changedControls;
 
 private:
     class Window;

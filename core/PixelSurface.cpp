@@ -105,9 +105,9 @@ void PixelSurface::drawFilledBox(float x1, float y1, float x2, float y2, Colour 
     flush();
     const SpanRasteriser::PixelBox box = SpanRasteriser::boxPixels(toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2),
                                                                    penPixels(lineWidth()), width_, height_);
-    SpanRasteriser::fillBox(pixels(), pixelsPerLine(), box, pixelValue(colour));
-    boxFilled(box);
-    pixelsPainted(box);
+    const std::uint32_t value = pixelValue(colour);
+    SpanRasteriser::fillBox(pixels(), pixelsPerLine(), box, value);
+    boxFilled(box, value);
     changed();
 }
 

@@ -54,10 +54,11 @@ protected:
     // Prints text with its top-left at a point in device pixels, in the surface's font
     // and fore colour; everything drawn before it is already in the pixels.
     virtual void printText(double left, double top, const std::string& text) = 0;
-    // A box of pixels was filled (inclusive edges; empty when left > right).
-    virtual void boxFilled(const SpanRasteriser::PixelBox&) {}
-    // Pixels within the box were painted: lines or a filled box (for a host that shows
-    // only the part of the picture that changed).
+    // A box of pixels was filled with one pixel value (inclusive edges; empty when
+    // left > right).
+    virtual void boxFilled(const SpanRasteriser::PixelBox&, std::uint32_t) {}
+    // Pixels within the box were painted by lines (for a host that shows only the part of
+    // the picture that changed; filled boxes come to boxFilled).
     virtual void pixelsPainted(const SpanRasteriser::PixelBox&) {}
 
     void scaleChanged() override;

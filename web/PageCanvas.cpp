@@ -7,7 +7,7 @@
 PageCanvas::PageCanvas(float clientWidthTwips, float clientHeightTwips, double pixelsPerTwip)
     : PixelSurface(clientWidthTwips, clientHeightTwips, pixelsPerTwip, Format::Rgba8888)
     , pixels_(std::size_t(width()) * std::size_t(height()), pixelValue(ColourWhite))
-    , painted_ { 0, 0, width() - 1, height() - 1 }
+    , painted_ { { 0, 0, width() - 1, height() - 1 } }
 {
     setChangedHandler([this] { ++changes_; });
 }
@@ -25,10 +25,85 @@ void PageCanvas::printText(double left, double top, const std::string& text)
         texts_.push_back(std::move(printed));
 }
 
-void PageCanvas::boxFilled(const SpanRasteriser::PixelBox& box)
+void PageCanvas::boxFilled(const SpanRasteriser::PixelBox& box, std::uint32_t value)
 {
     std::erase_if(texts_, [&](const Text& t) {
         const int column = int(std::floor(t.left)), row = int(std::floor(t.top));
         return column >= box.left && column <= box.right && row >= box.top && row <= box.bottom;
     });
+    if (box.empty())
+        return;
+    paintOverFills(box);
+    fills_.push_back({ box, value });
+}
+
+void PageCanvas::pixelsPainted(const SpanRasteriser::PixelBox& box)
+{
+    if (box.empty())
+        return;
+    paintOverFills(box);
+    addPainted(box);
+}
+
+std::vector<SpanRasteriser::PixelBox> PageCanvas::takePaintedBoxes()
+{
+    finish();
+    for (const Fill& fill : fills_)
+        if (std::find(fillsTaken_.begin(), fillsTaken_.end(), fill) == fillsTaken_.end())
+            addPainted(fill.box);
+    fillsTaken_.swap(fills_);
+    fills_.clear();
+    std::vector<SpanRasteriser::PixelBox> boxes;
+    boxes.swap(painted_);
+    return boxes;
+}
+
+namespace {
+
+bool meet(const SpanRasteriser::PixelBox& a, const SpanRasteriser::PixelBox& b)
+{
+    return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
+}
+
+// Boxes that overlap or touch are better copied as one.
+bool meetOrTouch(const SpanRasteriser::PixelBox& a, const SpanRasteriser::PixelBox& b)
+{
+    return a.left <= b.right + 1 && b.left <= a.right + 1 && a.top <= b.bottom + 1 && b.top <= a.bottom + 1;
+}
+
+// More boxes than a window has panels cost more calls than they save pixels.
+constexpr std::size_t MostPaintedBoxes = 8;
+
+}
+
+// Filled boxes that something is drawn over are no longer plain: they are painted.
+void PageCanvas::paintOverFills(const SpanRasteriser::PixelBox& box)
+{
+    std::erase_if(fills_, [&](const Fill& fill) {
+        if (!meet(fill.box, box))
+            return false;
+        addPainted(fill.box);
+        return true;
+    });
+}
+
+void PageCanvas::addPainted(const SpanRasteriser::PixelBox& box)
+{
+    SpanRasteriser::PixelBox grown = box;
+    // A box meeting one already there joins it, and the two together may meet others.
+    for (std::size_t i = 0; i < painted_.size();) {
+        if (meetOrTouch(painted_[i], grown)) {
+            grown.include(painted_[i]);
+            painted_.erase(painted_.begin() + std::ptrdiff_t(i));
+            i = 0;
+        } else {
+            ++i;
+        }
+    }
+    painted_.push_back(grown);
+    if (painted_.size() > MostPaintedBoxes) {
+        for (const SpanRasteriser::PixelBox& other : painted_)
+            grown.include(other);
+        painted_.assign(1, grown);
+    }
 }

@@ -31,26 +31,41 @@ public:
     const std::vector<Text>& texts() const { return texts_; }
     // Counts the changes to the picture, so the page repaints only when there is one.
     unsigned changes() const { return changes_; }
-    // The bounds of the pixels painted since the last call (all of them at first), so the
-    // page copies only that part of the picture; the texts are the page's to compare.
-    SpanRasteriser::PixelBox takePaintedBox()
-    {
-        finish();
-        const SpanRasteriser::PixelBox box = painted_;
-        painted_ = {};
-        return box;
-    }
+    // Where the pixels changed since the last call (all of the picture at first), as a
+    // few boxes, so the page copies only those parts: a redraw paints each plot panel
+    // anew, and the gaps between them stay as they were. A box filled again with the same
+    // value as at the last call, with nothing drawn over it since, has not changed (a
+    // level scale's strip is cleared before its figures are printed on it again). The
+    // texts are the page's to compare.
+    std::vector<SpanRasteriser::PixelBox> takePaintedBoxes();
 
 protected:
     std::uint32_t* pixels() override { return pixels_.data(); }
     std::ptrdiff_t pixelsPerLine() const override { return width(); }
     void printText(double left, double top, const std::string& text) override;
-    void boxFilled(const SpanRasteriser::PixelBox& box) override;
-    void pixelsPainted(const SpanRasteriser::PixelBox& box) override { painted_.include(box); }
+    void boxFilled(const SpanRasteriser::PixelBox& box, std::uint32_t value) override;
+    void pixelsPainted(const SpanRasteriser::PixelBox& box) override;
 
 private:
     std::vector<std::uint32_t> pixels_;
     std::vector<Text> texts_;
     unsigned changes_ = 0;
-    SpanRasteriser::PixelBox painted_;
+    struct Fill {
+        SpanRasteriser::PixelBox box;
+        std::uint32_t value = 0;
+        bool operator==(const Fill& other) const
+        {
+            return box.left == other.box.left && box.top == other.box.top && box.right == other.box.right
+                && box.bottom == other.box.bottom && value == other.value;
+        }
+    };
+    void addPainted(const SpanRasteriser::PixelBox& box);
+    void paintOverFills(const SpanRasteriser::PixelBox& box);
+
+    // Painted since the last call, apart from each other.
+    std::vector<SpanRasteriser::PixelBox> painted_;
+    // Filled since the last call, with nothing drawn over them since.
+    std::vector<Fill> fills_;
+    // Those at the last call: their pixels still hold that value.
+    std::vector<Fill> fillsTaken_;
 };

@@ -6,7 +6,7 @@
 //   const core = await TavinelPage({ wasmBinary });
 //   core.useLanguage((context, text) => translation, ',');  // before the first window
 //   const page = new core.Page(1 / 15);    // device pixels per twip
-//   page.start(); page.design(); page.pictureChanges(); page.picture(); page.paintedBox();
+//   page.start(); page.design(); page.changedControls(); page.pictureChanges(); page.picture(); page.paintedBoxes();
 //   page.texts();
 #include "app/HeadlessSession.h"
 #include "core/PlotSource.h"
@@ -100,6 +100,7 @@ public:
     // The window open now, with its controls as they stand: JSON.
     std::string design()
     {
+        session_.changedControls.clear();
         const WindowModel* window = session_.window();
         if (!window)
             return "null";
@@ -111,17 +112,27 @@ public:
         for (std::size_t i = 0; i < d.focusOrder.size(); ++i)
             text += (i ? "," : "") + json(d.focusOrder[i]);
         text += "],\"controls\":[";
-        for (std::size_t i = 0; i < d.controls.size(); ++i) {
-            const Control& c = d.controls[i];
-            text += std::string(i ? "," : "") + "{\"kind\":\"" + controlKindName(c.kind) + "\",\"name\":" + json(c.name)
-                + ",\"caption\":" + json(c.caption) + ",\"frame\":" + json(c.frame) + ",\"left\":" + json(c.twips.left)
-                + ",\"top\":" + json(c.twips.top) + ",\"width\":" + json(c.twips.width) + ",\"height\":"
-                + json(c.twips.height) + ",\"points\":" + json(c.points) + ",\"bold\":" + json(c.bold)
-                + ",\"serif\":" + json(c.serif) + ",\"colour\":" + (c.textColour ? colour(*c.textColour) : "null")
-                + ",\"align\":\"" + alignName(c.align) + "\",\"checked\":" + json(c.checked) + ",\"enabled\":"
-                + json(c.enabled) + ",\"labelFor\":" + json(c.labelFor) + "}";
-        }
+        for (std::size_t i = 0; i < d.controls.size(); ++i)
+            text += (i ? "," : "") + controlJson(d.controls[i]);
         return text + "]}";
+    }
+    // The name of the window open now ("" once the program has ended).
+    std::string windowName()
+    {
+        const WindowModel* window = session_.window();
+        return window ? window->design().name : std::string();
+    }
+    // The controls of that window that changed since the last call (or design()): JSON,
+    // as in design()'s list. A click changes a few controls, not the window's forty.
+    std::string changedControls()
+    {
+        std::string text = "[";
+        if (const WindowModel* window = session_.window())
+            for (const std::string& name : session_.changedControls)
+                if (const Control* control = window->control(name))
+                    text += (text.size() > 1 ? "," : "") + controlJson(*control);
+        session_.changedControls.clear();
+        return text + "]";
     }
 
     // The control the window gave the focus to since the last call ("" for none).
@@ -131,7 +142,12 @@ public:
         focus.swap(session_.focusRequest);
         return focus;
     }
-    std::vector<std::string> messages() const { return session_.messages; }
+    // The message boxes shown so far: how many, and each.
+    int messageCount() const { return int(session_.messages.size()); }
+    std::string message(int index) const
+    {
+        return index >= 0 && index < messageCount() ? session_.messages[std::size_t(index)] : std::string();
+    }
     int plotRedraws() const { return session_.plotRedraws; }
 
     // The canvas: its size in device pixels, how often it changed, its pixels (RGBA, a
@@ -146,15 +162,15 @@ public:
         const std::vector<std::uint32_t>& pixels = canvas().picture();
         return emscripten::val(emscripten::typed_memory_view(pixels.size() * 4, reinterpret_cast<const unsigned char*>(pixels.data())));
     }
-    // The bounds of the pixels painted since the last call, in device pixels: JSON
-    // [left, top, right, bottom] with inclusive edges, [] for none.
-    std::string paintedBox()
+    // Where pixels were painted since the last call, in device pixels: JSON, a list of
+    // boxes [left, top, right, bottom] with inclusive edges, [] for none.
+    std::string paintedBoxes()
     {
-        const SpanRasteriser::PixelBox box = canvas().takePaintedBox();
-        if (box.empty())
-            return "[]";
-        return "[" + std::to_string(box.left) + "," + std::to_string(box.top) + "," + std::to_string(box.right) + ","
-            + std::to_string(box.bottom) + "]";
+        std::string text = "[";
+        for (const SpanRasteriser::PixelBox& box : canvas().takePaintedBoxes())
+            text += std::string(text.size() > 1 ? "," : "") + "[" + std::to_string(box.left) + ","
+                + std::to_string(box.top) + "," + std::to_string(box.right) + "," + std::to_string(box.bottom) + "]";
+        return text + "]";
     }
     std::string texts()
     {
@@ -224,6 +240,16 @@ public:
     }
 
 private:
+    static std::string controlJson(const Control& c)
+    {
+        return std::string("{\"kind\":\"") + controlKindName(c.kind) + "\",\"name\":" + json(c.name)
+            + ",\"caption\":" + json(c.caption) + ",\"frame\":" + json(c.frame) + ",\"left\":" + json(c.twips.left)
+            + ",\"top\":" + json(c.twips.top) + ",\"width\":" + json(c.twips.width) + ",\"height\":"
+            + json(c.twips.height) + ",\"points\":" + json(c.points) + ",\"bold\":" + json(c.bold)
+            + ",\"serif\":" + json(c.serif) + ",\"colour\":" + (c.textColour ? colour(*c.textColour) : "null")
+            + ",\"align\":\"" + alignName(c.align) + "\",\"checked\":" + json(c.checked) + ",\"enabled\":"
+            + json(c.enabled) + ",\"labelFor\":" + json(c.labelFor) + "}";
+    }
     PageCanvas& canvas()
     {
         session_.window();
@@ -279,8 +305,11 @@ EMSCRIPTEN_BINDINGS(tavinel_page)
         .function("ended", &Page::ended)
         .function("setPixelsPerTwip", &Page::setPixelsPerTwip)
         .function("design", &Page::design)
+        .function("windowName", &Page::windowName)
+        .function("changedControls", &Page::changedControls)
         .function("takeFocus", &Page::takeFocus)
-        .function("messages", &Page::messages)
+        .function("messageCount", &Page::messageCount)
+        .function("message", &Page::message)
         .function("plotRedraws", &Page::plotRedraws)
         .function("pictureWidth", &Page::pictureWidth)
         .function("pictureHeight", &Page::pictureHeight)
@@ -288,7 +317,7 @@ EMSCRIPTEN_BINDINGS(tavinel_page)
         .function("scaleHeight", &Page::scaleHeight)
         .function("pictureChanges", &Page::pictureChanges)
         .function("picture", &Page::picture)
-        .function("paintedBox", &Page::paintedBox)
+        .function("paintedBoxes", &Page::paintedBoxes)
         .function("texts", &Page::texts)
         .function("panels", &Page::panels)
         .function("fileName", &Page::fileName)

@@ -73,6 +73,7 @@ class WindowView {
     this.element.append(this.canvas);
     this.context = this.canvas.getContext('2d', { alpha: false });
     this.controls = new Map();
+    this.controlIndex = new Map(design.controls.map((control, i) => [control.name, i]));
     this.plots = [];
     this.pictureChanges = -1;
     this.plotRedraws = page.plotRedraws();
@@ -226,51 +227,58 @@ class WindowView {
     // Menus, tooltips and dialogs in the window's own text size (195 twips, 9.75 points).
     document.documentElement.style.setProperty('--text-size', `${Math.max(12, 195 * scale)}px`);
     this.pictureChanges = -1;
-    this.shown = new Map();
     this.update();
   }
 
-  // Shows the model's state: controls, plots' places and the picture.
-  update(design = JSON.parse(page.design())) {
-    this.design = design;
+  // Shows the model's state: the controls given (all of them; after a click, the few that
+  // changed), the plots' places and the picture.
+  update(controls = (this.design = JSON.parse(page.design())).controls) {
     const scale = this.scale;
     const px = (twips) => `${twips * scale}px`;
-    for (const control of design.controls) {
+    const setText = (node, text) => { if (node.textContent !== text) node.textContent = text; };
+    for (const control of controls) {
+      this.design.controls[this.controlIndex.get(control.name)] = control;
       const view = this.controls.get(control.name);
       if (!view) continue;
       const { element, focusable } = view;
-      // The browser checks an option before the model has chosen: always the model's choice.
-      if (control.kind === 'option') focusable.checked = control.checked;
-      if (control.kind === 'textbox' && document.activeElement !== element) element.value = control.caption;
-      // A click changes a few controls: the others keep their places, styles and captions.
-      const state = JSON.stringify(control);
-      if (this.shown.get(control.name) === state) continue;
-      this.shown.set(control.name, state);
-      element.style.left = px(control.left);
-      element.style.top = px(control.top);
-      element.style.width = px(control.width);
-      element.style.height = px(control.height);
-      element.style.fontSize = px(control.points * 20);
-      element.style.fontWeight = control.bold ? 'bold' : 'normal';
-      element.style.fontFamily = control.serif ? SerifFace : SansFace;
-      element.style.textAlign = control.kind === 'button' ? 'center' : control.align;
-      if (control.colour) element.style.color = control.colour;
+      // A choice changes no control's place or look: those are set when they change.
+      const look = `${control.left},${control.top},${control.width},${control.height},${control.points},${control.bold},`
+        + `${control.serif},${control.align},${control.colour},${scale}`;
+      if (view.look !== look) {
+        view.look = look;
+        element.style.left = px(control.left);
+        element.style.top = px(control.top);
+        element.style.width = px(control.width);
+        element.style.height = px(control.height);
+        element.style.fontSize = px(control.points * 20);
+        element.style.fontWeight = control.bold ? 'bold' : 'normal';
+        element.style.fontFamily = control.serif ? SerifFace : SansFace;
+        element.style.textAlign = control.kind === 'button' ? 'center' : control.align;
+        if (control.colour) element.style.color = control.colour;
+      }
       if (control.kind === 'frame') {
-        element.firstChild.textContent = control.caption.trim();
+        setText(element.firstChild, control.caption.trim());
       } else if (control.kind === 'option') {
-        element.lastChild.textContent = control.caption;
+        setText(element.lastChild, control.caption);
         focusable.disabled = !control.enabled;
         // Only the chosen option of a frame takes Tab, as in a browser's radio group.
       } else if (control.kind === 'textbox') {
         element.disabled = !control.enabled;
       } else if (control.kind === 'button') {
-        element.textContent = control.caption;
+        setText(element, control.caption);
         element.disabled = !control.enabled;
       } else {
-        element.textContent = control.caption;
+        setText(element, control.caption);
       }
     }
-    const units = { x: design.width * scale / page.scaleWidth(), y: design.height * scale / page.scaleHeight() };
+    for (const control of this.design.controls) {
+      const { element, focusable } = this.controls.get(control.name) || {};
+      // The browser checks an option before the model has chosen: always the model's choice.
+      if (control.kind === 'option' && focusable && focusable.checked !== control.checked) focusable.checked = control.checked;
+      if (control.kind === 'textbox' && element && element.value !== control.caption && document.activeElement !== element)
+        element.value = control.caption;
+    }
+    const units = { x: this.design.width * scale / page.scaleWidth(), y: this.design.height * scale / page.scaleHeight() };
     for (const plot of this.plots) {
       const p = plot.panel;
       const place = `${p.left},${p.top},${p.right},${p.bottom},${units.x},${units.y}`;
@@ -284,16 +292,18 @@ class WindowView {
     const redraws = page.plotRedraws();
     if (redraws !== this.plotRedraws) {
       this.plotRedraws = redraws;
-      // Said politely, after the picture: off the click's way.
-      clearTimeout(this.describing);
-      this.describing = setTimeout(() => { if (view === this) this.describePlots(true); }, 0);
+      // Said politely, after the picture: off the click's way (clicks in a row, once).
+      this.describing ||= setTimeout(() => {
+        this.describing = null;
+        if (view === this) this.describePlots(true);
+      }, 0);
       sound.follow();
     }
     this.paint();
   }
 
   // The canvas: the model's pixels, then its texts in the program's face. After a change
-  // only the part that changed is drawn again: the pixels the model painted, and where a
+  // only the parts that changed are drawn again: the boxes the model painted, and where a
   // text went or came.
   paint() {
     const changes = page.pictureChanges();
@@ -307,6 +317,7 @@ class WindowView {
     if (this.canvas.width !== width || this.canvas.height !== height) {
       this.canvas.width = width;
       this.canvas.height = height;
+      this.font = null; // a canvas of a new size starts with the default state
       resized = true;
     }
     if (whole || resized) {
@@ -314,37 +325,41 @@ class WindowView {
       this.canvas.style.height = `${height / ratio}px`;
     }
     const picture = page.picture();
-    const painted = JSON.parse(page.paintedBox());
+    const painted = JSON.parse(page.paintedBoxes());
     // A redraw mostly prints the same texts again.
     const textsJson = page.texts();
     const sameTexts = textsJson === this.textsJson;
     const texts = sameTexts ? this.texts : JSON.parse(textsJson);
     this.textsJson = textsJson;
-    const area = new Area();
+    const areas = new Areas();
     if (whole || resized || !this.texts) {
-      area.add(0, 0, width, height);
+      areas.add(0, 0, width, height);
     } else {
-      if (painted.length) area.add(painted[0], painted[1], painted[2] + 1, painted[3] + 1);
+      for (const [left, top, right, bottom] of painted) areas.add(left, top, right + 1, bottom + 1);
       if (!sameTexts) {
         // The texts that went and those that came.
         const before = new Set(this.texts.map(textKey));
         const after = new Set(texts.map(textKey));
-        for (const text of this.texts) if (!after.has(textKey(text))) area.addBox(textBox(this.context, text));
-        for (const text of texts) if (!before.has(textKey(text))) area.addBox(textBox(this.context, text));
+        for (const text of this.texts) if (!after.has(textKey(text))) areas.addBox(textBox(this.context, text));
+        for (const text of texts) if (!before.has(textKey(text))) areas.addBox(textBox(this.context, text));
       }
     }
     this.texts = texts;
-    area.clip(width, height);
-    if (area.empty()) return;
-    // The program's own memory, that part copied by putImageData.
+    const boxes = areas.clipped(width, height);
+    if (!boxes.length) return;
+    // The program's own memory, those parts copied by putImageData.
     const pixels = new Uint8ClampedArray(picture.buffer, picture.byteOffset, picture.length);
-    this.context.putImageData(new ImageData(pixels, width, height), 0, 0, area.left, area.top, area.width(), area.height());
+    const image = new ImageData(pixels, width, height);
     const context = this.context;
+    for (const box of boxes) context.putImageData(image, 0, 0, box.left, box.top, box.right - box.left, box.bottom - box.top);
+    // The texts there, drawn within those parts only: beyond them they are still drawn.
+    const meeting = texts.filter((text) => meetsAny(boxes, textBox(context, text)));
+    if (!meeting.length) return;
     context.save();
     context.beginPath();
-    context.rect(area.left, area.top, area.width(), area.height());
+    for (const box of boxes) context.rect(box.left, box.top, box.right - box.left, box.bottom - box.top);
     context.clip();
-    drawTexts(context, texts.filter((text) => area.meets(textBox(context, text))));
+    drawTexts(context, meeting);
     context.restore();
   }
 
@@ -364,27 +379,41 @@ function fontOf(text) {
   return `${text.bold ? 'bold ' : ''}${text.size}px "Liberation Sans"`;
 }
 
-// A rectangle of device pixels, right and bottom edges open, growing to hold each box added.
-class Area {
-  constructor() { this.left = Infinity; this.top = Infinity; this.right = -Infinity; this.bottom = -Infinity; }
+// A few rectangles of device pixels, right and bottom edges open: a box added joins those
+// it meets or touches (copied as one), and many are held as the one rectangle around them.
+class Areas {
+  constructor() { this.boxes = []; }
   add(left, top, right, bottom) {
-    this.left = Math.min(this.left, left);
-    this.top = Math.min(this.top, top);
-    this.right = Math.max(this.right, right);
-    this.bottom = Math.max(this.bottom, bottom);
+    let grown = { left, top, right, bottom };
+    for (let i = 0; i < this.boxes.length;) {
+      const box = this.boxes[i];
+      if (box.left <= grown.right && grown.left <= box.right && box.top <= grown.bottom && grown.top <= box.bottom) {
+        grown = { left: Math.min(box.left, grown.left), top: Math.min(box.top, grown.top),
+          right: Math.max(box.right, grown.right), bottom: Math.max(box.bottom, grown.bottom) };
+        this.boxes.splice(i, 1);
+        i = 0;
+      } else {
+        ++i;
+      }
+    }
+    this.boxes.push(grown);
+    if (this.boxes.length > 8) {
+      const around = this.boxes.reduce((a, b) => ({ left: Math.min(a.left, b.left), top: Math.min(a.top, b.top),
+        right: Math.max(a.right, b.right), bottom: Math.max(a.bottom, b.bottom) }));
+      this.boxes = [around];
+    }
   }
   addBox(box) { this.add(box.left, box.top, box.right, box.bottom); }
-  clip(width, height) {
-    this.left = Math.max(0, this.left);
-    this.top = Math.max(0, this.top);
-    this.right = Math.min(width, this.right);
-    this.bottom = Math.min(height, this.bottom);
+  // Within a canvas of that size, the empty ones left out.
+  clipped(width, height) {
+    return this.boxes.map((box) => ({ left: Math.max(0, box.left), top: Math.max(0, box.top),
+      right: Math.min(width, box.right), bottom: Math.min(height, box.bottom) }))
+      .filter((box) => box.left < box.right && box.top < box.bottom);
   }
-  empty() { return !(this.left < this.right && this.top < this.bottom); }
-  width() { return this.right - this.left; }
-  height() { return this.bottom - this.top; }
-  meets(box) { return box.left < this.right && box.right > this.left && box.top < this.bottom && box.bottom > this.top; }
 }
+
+const meets = (a, b) => a.left < b.right && a.right > b.left && a.top < b.bottom && a.bottom > b.top;
+const meetsAny = (boxes, box) => boxes.some((b) => meets(b, box));
 
 const textKey = (text) => `${text.left},${text.top},${text.size},${text.bold},${text.colour},${text.text}`;
 
@@ -421,10 +450,13 @@ function textExtent(context, text) {
   return extent;
 }
 
+// Kept with the text: the page shows the same texts click after click.
 function textBox(context, text) {
+  if (text.box) return text.box;
   const e = textExtent(context, text);
   const left = Math.floor(text.left), top = Math.floor(text.top);
-  return { left: left + e.left, top: top + e.top, right: left + 1 + e.right, bottom: top + 1 + e.bottom };
+  text.box = { left: left + e.left, top: top + e.top, right: left + 1 + e.right, bottom: top + 1 + e.bottom };
+  return text.box;
 }
 
 // The text's top-left at its place: its baseline one ascent (in whole pixels) lower.
@@ -452,20 +484,17 @@ function act(work) {
 }
 
 function sync() {
-  const messages = page.messages();
-  for (let i = messagesShown; i < messages.size(); ++i) pendingMessages.push(messages.get(i));
-  messagesShown = messages.size();
-  messages.delete();
+  for (const count = page.messageCount(); messagesShown < count; ++messagesShown) pendingMessages.push(page.message(messagesShown));
   if (page.ended()) {
     sound.stop();
     endProgram();
   } else {
-    const design = JSON.parse(page.design());
-    if (!view || view.name !== design.name) {
+    if (!view || view.name !== page.windowName()) {
+      const design = JSON.parse(page.design());
       view = new WindowView(design);
       document.title = design.caption ? `${design.caption} – ${ProgramName}` : ProgramName;
     } else {
-      view.update(design);
+      view.update(JSON.parse(page.changedControls()));
     }
     const focus = page.takeFocus();
     if (focus) view.focus(focus);
@@ -882,14 +911,16 @@ function wasmBytes() {
 }
 
 async function start() {
+  // The faces are unpacked while the WebAssembly compiles.
+  const faces = Promise.all([...['normal', 'bold'].map((weight) => document.fonts.load(`${weight} 16px "Liberation Sans"`)),
+    document.fonts.load('36px "Liberation Serif"')]);
   core = await TavinelPage({ wasmBinary: wasmBytes() });
   // The windows' texts, and numbers with the language's decimal separator.
   core.useLanguage(Language === 'en' ? null : translationOf, Translation.decimalSeparator);
   document.documentElement.lang = Language.replace('_', '-');
   document.getElementById('help-title').textContent = Text.help.replace('%1', ProgramName);
   document.getElementById('help-close').textContent = Text.close;
-  await Promise.all(['normal', 'bold'].map((weight) => document.fonts.load(`${weight} 16px "Liberation Sans"`)));
-  await document.fonts.load('36px "Liberation Serif"');
+  await faces;
   page = new core.Page((window.devicePixelRatio || 1) / 15);
   page.start();
   sync();

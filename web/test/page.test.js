@@ -200,6 +200,35 @@ test('a click draws again what changed, the same as drawing it all afresh', asyn
   await page.context().close();
 });
 
+// A click redraws all three AM panels; the level scale beside the spectrum is cleared and
+// printed again the same, so the page copies the panels only and leaves the scale's
+// figures as they are drawn.
+test('a click copies the panels it drew again, not the unchanged scale beside them', async () => {
+  const page = await openPage(browser, { hash: '#am' });
+  const { boxes, figures, panels } = await page.evaluate(() => {
+    const { page: core, view } = window.tavinel;
+    const copied = [];
+    const paintedBoxes = core.paintedBoxes;
+    core.paintedBoxes = function () { const json = paintedBoxes.call(this); copied.push(json); return json; };
+    document.getElementById('optModulation50').click();
+    const boxes = JSON.parse(copied.at(-1)).map(([left, top, right, bottom]) => ({ left, top, right, bottom }));
+    const units = core.pictureWidth() / core.scaleWidth();
+    const panels = JSON.parse(core.panels()).map((p) => ({ left: p.left * units, top: p.top * units, right: p.right * units, bottom: p.bottom * units }));
+    const figures = view.texts.filter((text) => /^(1\.0|\.\d|0)$/.test(text.text) && text.left > panels[1].right);
+    return { boxes, figures, panels };
+  });
+  assert.equal(figures.length, 11, 'the level scale\'s figures 0 to 1.0');
+  const within = (box, outer) => box.left >= outer.left && box.right <= outer.right && box.top >= outer.top && box.bottom <= outer.bottom;
+  for (const figure of figures)
+    assert.ok(boxes.every((box) => box.right < figure.left || box.left > figure.left + 1), `copied over the figure ${figure.text}`);
+  for (const panel of panels)
+    assert.ok(boxes.some((box) => within({ left: panel.left + 2, top: panel.top + 2, right: panel.right - 2, bottom: panel.bottom - 2 }, box)),
+      `panel at ${panel.left} not copied`);
+  assert.equal(await differsFromWholeRepaint(page), null);
+  assert.deepEqual(page.errors, []);
+  await page.context().close();
+});
+
 // The picture Save picture writes shows the controls as they stand after the clicks.
 test('a saved picture shows the options as they are chosen and enabled now', async () => {
   const page = await openPage(browser, { hash: '#ssb' });
@@ -278,7 +307,7 @@ test('FM: typed values, Update by click and by Return, and its messages in a dia
   await page.press('#txtPlotWidth', 'Enter');
   await page.waitForSelector('#message[open]');
   assert.equal(await page.textContent('#message-title'), 'Tavinel');
-  const said = await page.evaluate(() => { const m = window.tavinel.page.messages(); const t = m.get(m.size() - 1); m.delete(); return t; });
+  const said = await page.evaluate(() => { const { page } = window.tavinel; return page.message(page.messageCount() - 1); });
   assert.equal(await page.textContent('#message-text'), said);
   await page.keyboard.press('Enter');
   assert.equal(await page.locator('#message[open]').count(), 0);
