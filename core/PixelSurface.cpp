@@ -59,7 +59,10 @@ void PixelSurface::addSegment(float x1, float y1, float x2, float y2, Colour col
         pendingColour_ = colour;
         rasteriser_.setPen(pen);
     }
-    rasteriser_.addSegment(toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2));
+    const Segment segment { toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2) };
+    if (keepSegments_ && ++segmentCount_ <= KeptSegments)
+        segments_.push_back(segment);
+    rasteriser_.addSegment(segment.u0, segment.v0, segment.u1, segment.v1);
 }
 
 void PixelSurface::flush()
@@ -67,6 +70,8 @@ void PixelSurface::flush()
     if (rasteriser_.empty())
         return;
     pixelsPainted(rasteriser_.fill(pixels(), pixelsPerLine(), pixelValue(pendingColour_)));
+    segments_.clear();
+    segmentCount_ = 0;
 }
 
 // Tells the host once, until it next reads the picture: a redraw of 36000 segments

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 class OpLog;
 
@@ -61,6 +62,22 @@ protected:
     // the picture that changed; filled boxes come to boxFilled).
     virtual void pixelsPainted(const SpanRasteriser::PixelBox&) {}
 
+    // A segment in device pixels, as the rasteriser took it.
+    struct Segment {
+        double u0, v0, u1, v1;
+        bool operator==(const Segment&) const = default;
+    };
+    // The lines being painted when pixelsPainted is called, for a host that compares them
+    // with those of an earlier picture: their pixel value, pen, and segments, kept while
+    // there are at most KeptSegments of them (a trace has thousands); keepSegments(true)
+    // first.
+    static constexpr std::size_t KeptSegments = 64;
+    void keepSegments(bool keep) { keepSegments_ = keep; }
+    std::uint32_t paintedValue() const { return pixelValue(pendingColour_); }
+    int paintedPen() const { return rasteriser_.pen(); }
+    bool paintedSegmentsKept() const { return segmentCount_ <= KeptSegments; }
+    const std::vector<Segment>& paintedSegments() const { return segments_; }
+
     void scaleChanged() override;
     void drawLine(float x1, float y1, float x2, float y2, Colour colour) override;
     void drawBox(float x1, float y1, float x2, float y2, Colour colour) override;
@@ -87,4 +104,7 @@ private:
     OpLog* log_ = nullptr;
     std::function<void()> changed_;
     bool changeTold_ = false; // the host knows of a change it has not yet read
+    bool keepSegments_ = false;
+    std::vector<Segment> segments_; // of the lines pending, the first KeptSegments
+    std::size_t segmentCount_ = 0;  // of the lines pending, all
 };

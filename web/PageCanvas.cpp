@@ -10,6 +10,7 @@ PageCanvas::PageCanvas(float clientWidthTwips, float clientHeightTwips, double p
     , painted_ { { 0, 0, width() - 1, height() - 1 } }
 {
     setChangedHandler([this] { ++changes_; });
+    keepSegments(true);
 }
 
 void PageCanvas::printText(double left, double top, const std::string& text)
@@ -23,39 +24,6 @@ void PageCanvas::printText(double left, double top, const std::string& text)
     };
     if (std::none_of(texts_.begin(), texts_.end(), same))
         texts_.push_back(std::move(printed));
-}
-
-void PageCanvas::boxFilled(const SpanRasteriser::PixelBox& box, std::uint32_t value)
-{
-    std::erase_if(texts_, [&](const Text& t) {
-        const int column = int(std::floor(t.left)), row = int(std::floor(t.top));
-        return column >= box.left && column <= box.right && row >= box.top && row <= box.bottom;
-    });
-    if (box.empty())
-        return;
-    paintOverFills(box);
-    fills_.push_back({ box, value });
-}
-
-void PageCanvas::pixelsPainted(const SpanRasteriser::PixelBox& box)
-{
-    if (box.empty())
-        return;
-    paintOverFills(box);
-    addPainted(box);
-}
-
-std::vector<SpanRasteriser::PixelBox> PageCanvas::takePaintedBoxes()
-{
-    finish();
-    for (const Fill& fill : fills_)
-        if (std::find(fillsTaken_.begin(), fillsTaken_.end(), fill) == fillsTaken_.end())
-            addPainted(fill.box);
-    fillsTaken_.swap(fills_);
-    fills_.clear();
-    std::vector<SpanRasteriser::PixelBox> boxes;
-    boxes.swap(painted_);
-    return boxes;
 }
 
 namespace {
@@ -74,6 +42,80 @@ bool meetOrTouch(const SpanRasteriser::PixelBox& a, const SpanRasteriser::PixelB
 // More boxes than a window has panels cost more calls than they save pixels.
 constexpr std::size_t MostPaintedBoxes = 8;
 
+}
+
+void PageCanvas::boxFilled(const SpanRasteriser::PixelBox& box, std::uint32_t value)
+{
+    std::erase_if(texts_, [&](const Text& t) {
+        const int column = int(std::floor(t.left)), row = int(std::floor(t.top));
+        return column >= box.left && column <= box.right && row >= box.top && row <= box.bottom;
+    });
+    if (box.empty())
+        return;
+    paintOverFills(box);
+    fills_.push_back({ box, value, {} });
+}
+
+void PageCanvas::pixelsPainted(const SpanRasteriser::PixelBox& box)
+{
+    if (box.empty())
+        return;
+    // Lines within one fill are that fill's to compare.
+    const auto within = [&](const Fill& fill) {
+        return box.left >= fill.box.left && box.right <= fill.box.right && box.top >= fill.box.top
+            && box.bottom <= fill.box.bottom;
+    };
+    const auto inside = std::find_if(fills_.rbegin(), fills_.rend(), within);
+    if (inside != fills_.rend()
+        && std::none_of(fills_.begin(), fills_.end(),
+                        [&](const Fill& fill) { return &fill != &*inside && meet(fill.box, box); })) {
+        inside->over.push_back({ box, paintedValue(), paintedPen(), paintedSegmentsKept(),
+                                 paintedSegmentsKept() ? paintedSegments() : std::vector<Segment>() });
+        return;
+    }
+    paintOverFills(box);
+    addPainted(box);
+}
+
+std::vector<SpanRasteriser::PixelBox> PageCanvas::takePaintedBoxes()
+{
+    finish();
+    for (const Fill& fill : fills_) {
+        const auto taken
+            = std::find_if(fillsTaken_.begin(), fillsTaken_.end(), [&](const Fill& f) { return f.sameBox(fill); });
+        if (taken == fillsTaken_.end()) {
+            addPainted(fill.box);
+            continue;
+        }
+        // Lines paint their pixels over whatever was there, so a pixel that no differing
+        // line covers, then or now, is as it was: the same lines cover it, in the same order.
+        const std::size_t count = std::max(fill.over.size(), taken->over.size());
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i < fill.over.size() && i < taken->over.size() && fill.over[i].sameAs(taken->over[i]))
+                continue;
+            if (i < fill.over.size())
+                addPainted(fill.over[i].box);
+            if (i < taken->over.size())
+                addPainted(taken->over[i].box);
+        }
+    }
+    fillsTaken_.swap(fills_);
+    fills_.clear();
+    std::vector<SpanRasteriser::PixelBox> boxes;
+    boxes.swap(painted_);
+    return boxes;
+}
+
+bool PageCanvas::Lines::sameAs(const Lines& other) const
+{
+    return kept && other.kept && box.left == other.box.left && box.top == other.box.top && box.right == other.box.right
+        && box.bottom == other.box.bottom && value == other.value && pen == other.pen && segments == other.segments;
+}
+
+bool PageCanvas::Fill::sameBox(const Fill& other) const
+{
+    return box.left == other.box.left && box.top == other.box.top && box.right == other.box.right
+        && box.bottom == other.box.bottom && value == other.value;
 }
 
 // Filled boxes that something is drawn over are no longer plain: they are painted.

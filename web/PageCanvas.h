@@ -33,10 +33,11 @@ public:
     unsigned changes() const { return changes_; }
     // Where the pixels changed since the last call (all of the picture at first), as a
     // few boxes, so the page copies only those parts: a redraw paints each plot panel
-    // anew, and the gaps between them stay as they were. A box filled again with the same
-    // value as at the last call, with nothing drawn over it since, has not changed (a
-    // level scale's strip is cleared before its figures are printed on it again). The
-    // texts are the page's to compare.
+    // anew, and the gaps between them stay as they were. Within a box filled again with
+    // the same value as at the last call, only the lines that differ from those drawn
+    // over it then have changed (a level scale's strip is cleared before its figures are
+    // printed on it again; a spectrum's grid is the same, one line moved). The texts are
+    // the page's to compare.
     std::vector<SpanRasteriser::PixelBox> takePaintedBoxes();
 
 protected:
@@ -50,22 +51,28 @@ private:
     std::vector<std::uint32_t> pixels_;
     std::vector<Text> texts_;
     unsigned changes_ = 0;
+    // Lines painted at once, and what they were (their segments only when few).
+    struct Lines {
+        SpanRasteriser::PixelBox box;
+        std::uint32_t value = 0;
+        int pen = 0;
+        bool kept = false;
+        std::vector<Segment> segments;
+        bool sameAs(const Lines& other) const;
+    };
     struct Fill {
         SpanRasteriser::PixelBox box;
         std::uint32_t value = 0;
-        bool operator==(const Fill& other) const
-        {
-            return box.left == other.box.left && box.top == other.box.top && box.right == other.box.right
-                && box.bottom == other.box.bottom && value == other.value;
-        }
+        std::vector<Lines> over; // the lines drawn within it since, in order
+        bool sameBox(const Fill& other) const;
     };
     void addPainted(const SpanRasteriser::PixelBox& box);
     void paintOverFills(const SpanRasteriser::PixelBox& box);
 
     // Painted since the last call, apart from each other.
     std::vector<SpanRasteriser::PixelBox> painted_;
-    // Filled since the last call, with nothing drawn over them since.
+    // Filled since the last call, with nothing drawn over them since but lines within them.
     std::vector<Fill> fills_;
-    // Those at the last call: their pixels still hold that value.
+    // Those at the last call: their pixels still hold that value and those lines.
     std::vector<Fill> fillsTaken_;
 };
