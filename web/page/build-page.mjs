@@ -8,6 +8,7 @@ import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync, renameSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { gzipSync } from 'node:zlib';
 import { readTranslations } from './translations.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
@@ -43,7 +44,7 @@ const csp = ["default-src 'none'", `script-src ${sha(coreText)} ${sha(pageText)}
   "connect-src 'none'", "form-action 'none'", "base-uri 'none'", "object-src 'none'"].join('; ');
 
 const template = readFileSync(join(here, 'tavinel.html'), 'utf8');
-const parts = { '@CSP@': csp, '@FONTS@\n@STYLE@': styleText.slice(1, -1), '@WASM@': readFileSync(coreWasm).toString('base64'),
+const parts = { '@CSP@': csp, '@FONTS@\n@STYLE@': styleText.slice(1, -1), '@WASM@': gzipSync(readFileSync(coreWasm), { level: 9 }).toString('base64'),
   '@TRANSLATIONS@': safeScript(JSON.stringify(translations)), '@CORE@': core, '@PAGE@': script };
 let html = template;
 for (const [mark, text] of Object.entries(parts)) {
