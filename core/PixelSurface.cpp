@@ -60,8 +60,12 @@ void PixelSurface::addSegment(float x1, float y1, float x2, float y2, Colour col
         rasteriser_.setPen(pen);
     }
     const Segment segment { toPixelX(x1), toPixelY(y1), toPixelX(x2), toPixelY(y2) };
-    if (keepSegments_ && ++segmentCount_ <= KeptSegments)
-        segments_.push_back(segment);
+    if (keepSegments_) {
+        if (++segmentCount_ <= KeptSegments)
+            segments_.push_back(segment);
+        else
+            segments_.clear();
+    }
     rasteriser_.addSegment(segment.u0, segment.v0, segment.u1, segment.v1);
 }
 

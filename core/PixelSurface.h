@@ -68,14 +68,12 @@ protected:
         bool operator==(const Segment&) const = default;
     };
     // The lines being painted when pixelsPainted is called, for a host that compares them
-    // with those of an earlier picture: their pixel value, pen, and segments, kept while
-    // there are at most KeptSegments of them (a trace has thousands); keepSegments(true)
-    // first.
+    // with those of an earlier picture: their pixel value, pen, and segments, none when
+    // there are more than KeptSegments (a trace has thousands); keepSegments(true) first.
     static constexpr std::size_t KeptSegments = 64;
     void keepSegments(bool keep) { keepSegments_ = keep; }
     std::uint32_t paintedValue() const { return pixelValue(pendingColour_); }
     int paintedPen() const { return rasteriser_.pen(); }
-    bool paintedSegmentsKept() const { return segmentCount_ <= KeptSegments; }
     const std::vector<Segment>& paintedSegments() const { return segments_; }
 
     void scaleChanged() override;
@@ -105,6 +103,6 @@ private:
     std::function<void()> changed_;
     bool changeTold_ = false; // the host knows of a change it has not yet read
     bool keepSegments_ = false;
-    std::vector<Segment> segments_; // of the lines pending, the first KeptSegments
+    std::vector<Segment> segments_; // of the lines pending, while there are few
     std::size_t segmentCount_ = 0;  // of the lines pending, all
 };

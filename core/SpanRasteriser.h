@@ -39,6 +39,7 @@ public:
     struct PixelBox {
         int left = 0, top = 0, right = -1, bottom = -1;
         bool empty() const { return left > right || top > bottom; }
+        bool operator==(const PixelBox&) const = default;
         // The smallest box holding both.
         void include(const PixelBox& other);
     };

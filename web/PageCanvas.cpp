@@ -69,8 +69,7 @@ void PageCanvas::pixelsPainted(const SpanRasteriser::PixelBox& box)
     if (inside != fills_.rend()
         && std::none_of(fills_.begin(), fills_.end(),
                         [&](const Fill& fill) { return &fill != &*inside && meet(fill.box, box); })) {
-        inside->over.push_back({ box, paintedValue(), paintedPen(), paintedSegmentsKept(),
-                                 paintedSegmentsKept() ? paintedSegments() : std::vector<Segment>() });
+        inside->over.push_back({ box, paintedValue(), paintedPen(), paintedSegments() });
         return;
     }
     paintOverFills(box);
@@ -104,18 +103,6 @@ std::vector<SpanRasteriser::PixelBox> PageCanvas::takePaintedBoxes()
     std::vector<SpanRasteriser::PixelBox> boxes;
     boxes.swap(painted_);
     return boxes;
-}
-
-bool PageCanvas::Lines::sameAs(const Lines& other) const
-{
-    return kept && other.kept && box.left == other.box.left && box.top == other.box.top && box.right == other.box.right
-        && box.bottom == other.box.bottom && value == other.value && pen == other.pen && segments == other.segments;
-}
-
-bool PageCanvas::Fill::sameBox(const Fill& other) const
-{
-    return box.left == other.box.left && box.top == other.box.top && box.right == other.box.right
-        && box.bottom == other.box.bottom && value == other.value;
 }
 
 // Filled boxes that something is drawn over are no longer plain: they are painted.

@@ -56,15 +56,19 @@ private:
         SpanRasteriser::PixelBox box;
         std::uint32_t value = 0;
         int pen = 0;
-        bool kept = false;
         std::vector<Segment> segments;
-        bool sameAs(const Lines& other) const;
+        // Lines whose segments were not kept are never known to be the same.
+        bool sameAs(const Lines& other) const
+        {
+            return !segments.empty() && box == other.box && value == other.value && pen == other.pen
+                && segments == other.segments;
+        }
     };
     struct Fill {
         SpanRasteriser::PixelBox box;
         std::uint32_t value = 0;
         std::vector<Lines> over; // the lines drawn within it since, in order
-        bool sameBox(const Fill& other) const;
+        bool sameBox(const Fill& other) const { return box == other.box && value == other.value; }
     };
     void addPainted(const SpanRasteriser::PixelBox& box);
     void paintOverFills(const SpanRasteriser::PixelBox& box);

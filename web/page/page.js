@@ -317,7 +317,6 @@ class WindowView {
     if (this.canvas.width !== width || this.canvas.height !== height) {
       this.canvas.width = width;
       this.canvas.height = height;
-      this.font = null; // a canvas of a new size starts with the default state
       resized = true;
     }
     if (whole || resized) {
