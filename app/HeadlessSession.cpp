@@ -211,7 +211,8 @@ void HeadlessSession::key(const std::string& name, const std::string& key)
     static const std::map<std::string, Key> keys = { { "Return", Key::Return }, { "Enter", Key::Enter },
                                                      { "Space", Key::Space },   { "Up", Key::Up },
                                                      { "Down", Key::Down },     { "Left", Key::Left },
-                                                     { "Right", Key::Right } };
+                                                     { "Right", Key::Right },   { "Home", Key::Home },
+                                                     { "End", Key::End } };
     // clang-format on
     WindowModel* model = window();
     const auto found = keys.find(key);

@@ -85,6 +85,20 @@ void frmOpening::drawContents(Surface& surface)
     drawOpeningArtwork(surface);
 }
 
+std::string frmOpening::helpText()
+{
+    return tr("<p><b>Tavinel</b> shows how a transmitter puts a sound on a radio carrier.</p>"
+              "<p>Choose a demonstration:<ul>"
+              "<li><b>Amplitude modulation</b>: the signal, its spectrum and what a receiver's detector "
+              "gives back, for the tone, depth and detector you choose.</li>"
+              "<li><b>Frequency modulation</b>: the line spectrum for the modulating frequency and "
+              "deviation you type.</li>"
+              "<li><b>Single sideband</b>: the spectrum and the signal with the carrier and the unwanted "
+              "sideband as strong as you choose.</li>"
+              "</ul></p>"
+              "<p><b>Exit</b> ends the program.</p>");
+}
+
 void frmOpening::enter(const std::string& window)
 {
     openWindow(window);

@@ -14,6 +14,7 @@ public:
     frmOpening();
 
     void drawContents(Surface& surface) override;
+    std::string helpText() override;
 
 protected:
     void onLoad() override;

@@ -42,6 +42,9 @@ std::string formatDataNumber(double value)
 
 std::string fixedReadout(double value, int decimals)
 {
+    // The level of a line that is not there at all.
+    if (std::isinf(value))
+        return value < 0 ? "\u2212\u221E" : "\u221E";
     const std::string digits = fixedText(std::fabs(value), decimals);
     const bool zero = digits.find_first_not_of("0.") == std::string::npos;
     return readoutNumber((value < 0 && !zero ? "\u2212" : "") + digits);

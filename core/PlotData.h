@@ -60,7 +60,8 @@ std::string traceTable(const std::vector<Trace>& traces, char separator);
 std::string lineReadout(const SpectrumLine& line, double fmIndex);
 // "0.250 ms · −1.848"; with the envelope, "0.250 ms · −1.848 · envelope 1.905".
 std::string pointReadout(const TracePoint& point);
-// A number with a fixed count of decimals, a point and a true minus sign: "−7.13".
+// A number with a fixed count of decimals, a point and a true minus sign: "−7.13" ("−∞" for
+// the level of a line that is not there).
 std::string fixedReadout(double value, int decimals);
 // A number as a readout writes it: with the reader's decimal separator.
 std::string readoutNumber(std::string number);

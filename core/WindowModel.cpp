@@ -122,8 +122,11 @@ void WindowModel::choose(Control& option)
 void WindowModel::edit(const std::string& name, const std::string& text)
 {
     Control& box = find(name);
-    if (box.kind == ControlKind::TextBox)
-        box.caption = text;
+    if (box.kind != ControlKind::TextBox || box.caption == text)
+        return;
+    box.caption = text;
+    // The host shows what the box holds now, wherever it shows the box's text again.
+    changed(box);
 }
 
 bool WindowModel::pressKey(const std::string& name, Key key)
@@ -150,32 +153,28 @@ bool WindowModel::pressKey(const std::string& name, Key key)
         }
         if (enter)
             return false;
-        // The arrows move to the nearest enabled option button of the frame in their
-        // direction, and choose it where the one left was chosen.
-        const auto centre = [](const Control& c) {
-            return std::pair { c.twips.left + c.twips.width / 2, c.twips.top + c.twips.height / 2 };
-        };
-        const auto [x, y] = centre(*target);
-        const Control* best = nullptr;
-        double bestDistance = 0;
-        for (const Control& other : design_.controls) {
-            if (&other == target || other.kind != ControlKind::Option || other.frame != target->frame || !other.enabled)
-                continue;
-            const auto [ox, oy] = centre(other);
-            const bool ahead = key == Key::Up ? oy < y : key == Key::Down ? oy > y
-                : key == Key::Left                                        ? ox < x
-                                                                          : ox > x;
-            const double distance = (ox - x) * (ox - x) + (oy - y) * (oy - y);
-            if (ahead && (!best || distance < bestDistance)) {
-                best = &other;
-                bestDistance = distance;
-            }
-        }
-        if (best) {
-            const std::string next = best->name;
+        // The enabled option buttons of the frame in reading order: the arrows step
+        // through them (never round), Home and End go to the ends.
+        std::vector<const Control*> options;
+        for (const Control& other : design_.controls)
+            if (other.kind == ControlKind::Option && other.frame == target->frame && other.enabled)
+                options.push_back(&other);
+        std::stable_sort(options.begin(), options.end(), [](const Control* a, const Control* b) {
+            return a->twips.top != b->twips.top ? a->twips.top < b->twips.top : a->twips.left < b->twips.left;
+        });
+        const auto at = std::find(options.begin(), options.end(), target) - options.begin();
+        const auto last = std::ptrdiff_t(options.size()) - 1;
+        const std::ptrdiff_t to = key == Key::Home ? 0
+            : key == Key::End                      ? last
+            : key == Key::Up || key == Key::Left   ? std::max<std::ptrdiff_t>(at - 1, 0)
+                                                   : std::min(at + 1, last);
+        // A step past an end, or Home or End from there, stays where it is.
+        const Control* next = options[std::size_t(to)];
+        if (next != target) {
+            const std::string name = next->name;
             if (target->checked)
-                click(next);
-            setFocus(next);
+                click(name);
+            setFocus(name);
         }
         return true;
     }
@@ -212,6 +211,12 @@ void WindowModel::changed(const Control& control)
     } else if (host_) {
         host_->controlChanged(control);
     }
+}
+
+std::string WindowModel::helpText()
+{
+    const PlotSource* source = plots();
+    return source ? source->helpText() : std::string();
 }
 
 PeriodicSound WindowModel::sound()

@@ -22,7 +22,9 @@ enum class Key {
     Up,
     Down,
     Left,
-    Right
+    Right,
+    Home,
+    End
 };
 
 // A window's behaviour, without a toolkit: its controls as they stand, its load sequence
@@ -54,8 +56,10 @@ public:
     void edit(const std::string& name, const std::string& text);
     // A key pressed on the control with the focus: Return, Enter or Space press a button,
     // Return or Enter in a text box press the window's default button, Space chooses an
-    // option button and the arrows choose the one before or after it in its frame.
-    // False where the control has no such rule.
+    // option button; Up and Left move to the option button before it in its frame (top to
+    // bottom, then left to right), Down and Right to the one after it, Home and End to the
+    // first and the last, and choose that one where the one left was chosen. Both hosts
+    // take these keys through here. False where the control has no such rule.
     bool pressKey(const std::string& name, Key key);
     // Before the window closes: reason 0 when the user closes it through the window
     // system, 1 when the program unloads it.
@@ -66,6 +70,9 @@ public:
     virtual void drawContents(Surface& surface) { (void)surface; }
     // The window's plots, for the context menu, readouts and sound; nullptr for none.
     virtual PlotSource* plots() { return nullptr; }
+    // What the window's help says, a short text in simple HTML: its plots' help unless the
+    // window has its own.
+    virtual std::string helpText();
     // One piece of work to do while the window stands idle; false once none is left.
     virtual bool idleWork() { return false; }
 

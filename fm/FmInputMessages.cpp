@@ -3,6 +3,7 @@
 
 #include "core/NumberText.h"
 #include "core/ParseEngValue.h"
+#include "core/PlotData.h"
 #include "core/Translation.h"
 #include "core/modMain.h"
 #include "fm/FmState.h"
@@ -42,8 +43,9 @@ std::string indexLimitMessage()
     // deviation of "-75".
     const float rate = std::fabs(ModulatingFrequency);
     const float deviation = std::fabs(PeakDeviation);
-    const std::string maximumDeviation = formatSingle(float(15.0 * double(rate)));
-    const std::string minimumRate = formatSingle(float(double(deviation) / 15.0));
+    // The figures as the language writes them ("3333,333" in French).
+    const std::string maximumDeviation = readoutNumber(formatSingle(float(15.0 * double(rate))));
+    const std::string minimumRate = readoutNumber(formatSingle(float(double(deviation) / 15.0)));
     // Eight lines, each ended by the message box's own line break.
     const std::string text = withValues(translated("frmFMplot", "This utility only handles modulation indices up to 15.\n"
                                                                 "Please reduce the deviation or increase the modulating rate.\n"
@@ -53,7 +55,8 @@ std::string indexLimitMessage()
                                                                 "\n"
                                                                 "For a deviation of %3 the minimum modulating rate is\n"
                                                                 "%4."),
-                                        { formatSingle(rate), maximumDeviation, formatSingle(deviation), minimumRate });
+                                        { readoutNumber(formatSingle(rate)), maximumDeviation,
+                                          readoutNumber(formatSingle(deviation)), minimumRate });
     std::string message;
     for (const char c : text)
         message += c == '\n' ? std::string("\r\n") : std::string(1, c);

@@ -58,7 +58,7 @@ std::string FmPlotSource::stateName() const
     if (!plotted_)
         return "fm";
     return "fm-" + formatSingle(plotted_->modulatingFrequency) + "hz-dev" + formatSingle(plotted_->peakDeviation)
-        + "hz-width" + formatSingle(plotted_->plotWidth) + "hz-bottom" + formatSingle(plotted_->plotBottom) + "db";
+        + "hz-width" + formatSingle(plotted_->plotWidth) + "hz-bottom-" + formatSingle(plotted_->plotBottom) + "db";
 }
 
 double FmPlotSource::besselIndex() const

@@ -93,6 +93,23 @@ TEST(ExactValuesTest, LinesGiveTheAmplitudeOfTheSignalDescribed)
         EXPECT_GE(line->exactAmplitude, 0);
     }
 
+    // The exact values are given to the precision they have: a carrier whose mean is 1 is
+    // at 0 dB, not -8.9e-10 dB, and a pair the clipper's symmetry leaves out is 0.
+    for (const auto& [depth, clipper] : { std::pair { 1.0f, 0 }, { 0.5f, 0 }, { 0.25f, 0 }, { 1.0f, 1 } }) {
+        am(1, depth, std::int16_t(clipper), 1);
+        const auto lines = amSpectrumLines();
+        const auto carrier = std::find_if(lines.begin(), lines.end(), [](const SpectrumLine& l) { return l.offsetHz == 0; });
+        ASSERT_NE(carrier, lines.end());
+        if (clipper == 0) {
+            EXPECT_EQ(carrier->exactAmplitude, 1) << depth;
+            EXPECT_EQ(carrier->exactLevelDb(), 0) << depth;
+        }
+        for (const SpectrumLine& line : lines)
+            if (clipper == 1 && std::lround(std::fabs(line.offsetHz)) % 2000 == 0 && line.offsetHz != 0) {
+                EXPECT_EQ(line.exactAmplitude, 0) << line.offsetHz;
+            }
+    }
+
     // Beside the drawn levels, the exact ones in dB.
     fm(2.404825558f);
     EXPECT_LT(fmSpectrumLines()[0].exactLevelDb(), -120);

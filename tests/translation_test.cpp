@@ -192,6 +192,23 @@ TEST(ReadoutLanguageTest, NumbersInReadoutsTakeTheLanguagesDecimalSeparator)
     EXPECT_EQ(lineReadout(line, std::nan("")), cases[0].readout);
 }
 
+// The FM window's limit message writes its figures as the language writes numbers.
+TEST(MessageLanguageTest, TheIndexLimitWritesItsFiguresWithTheLanguagesSeparator)
+{
+    const struct {
+        const char* language;
+        const char* rate;
+    } cases[] = { { "en", "3333.333" }, { "de", "3333,333" }, { "fr", "3333,333" }, { "es", "3333,333" }, { "pt_BR", "3333,333" } };
+    for (const auto& c : cases) {
+        const Rendered ops = render({ "--lang", c.language, "--ops", "-", "fm", "type:txtPeakDeviation=50k", "click:cmdDisplay" });
+        ASSERT_EQ(ops.status, 0) << ops.err;
+        const std::size_t message = ops.out.find("message ");
+        ASSERT_NE(message, std::string::npos) << c.language;
+        EXPECT_NE(ops.out.find(c.rate, message), std::string::npos) << c.language << ": " << ops.out.substr(message);
+        EXPECT_NE(ops.out.find("50000", message), std::string::npos) << c.language;
+    }
+}
+
 TEST(ToolkitLanguageTest, QtsOwnDialogsSpeakTheProgramsLanguage)
 {
     ASSERT_TRUE(Translations::use("de"));

@@ -71,8 +71,8 @@ TEST(WindowModelTest, ChoicesStoreTheirSettingAndTheUnwantedSidebandFollowsTheMo
               "control Option12 option 5220 7200 1200 300 9.75 regular 18 enabled checked \"-20\"");
 }
 
-// The arrows move within a frame, never round it, and choose only where the option left
-// was chosen; Return in a box presses the window's default button.
+// The arrows, Home and End move within a frame, never round it, and choose only where the
+// option left was chosen; Return in a box presses the window's default button.
 TEST(WindowModelTest, KeysMoveWithinAFrameAndPressTheDefaultButton)
 {
     HeadlessSession session(12000, 9000, true);
@@ -88,8 +88,20 @@ TEST(WindowModelTest, KeysMoveWithinAFrameAndPressTheDefaultButton)
     EXPECT_TRUE(checked("optAudio1000"));
     session.key("optAudio1000", "Up"); // the first: nothing before it
     EXPECT_TRUE(checked("optAudio1000"));
-    session.key("optLinear", "Right"); // nothing beside it
+    session.key("optLinear", "Right"); // the next one, as Down
+    EXPECT_TRUE(checked("optLog"));
+    session.key("optLog", "Right"); // the last: nothing after it
+    EXPECT_TRUE(checked("optLog"));
+    session.key("optLog", "Left");
     EXPECT_TRUE(checked("optLinear"));
+    session.key("optModulation100", "End");
+    EXPECT_TRUE(checked("optModulation140"));
+    session.key("optModulation140", "Home");
+    EXPECT_TRUE(checked("optModulation0"));
+    EXPECT_EQ(modMain::ModDepth, 0);
+    session.key("optModulation50", "End"); // not chosen: the focus moves, nothing is chosen
+    EXPECT_TRUE(checked("optModulation0"));
+    EXPECT_EQ(session.focusRequest, "optModulation140");
     session.key("optClipperOn", "Space");
     EXPECT_EQ(modMain::ClipperOn, 1);
 

@@ -20,6 +20,10 @@ namespace RenderCommand {
 
 namespace {
 
+// The largest zoom and screen side (twips) the tool takes, as its messages write them.
+constexpr const char* LargestZoom = "16";
+constexpr const char* LargestScreen = "1000000";
+
 constexpr const char* Usage = "usage: tavinel-render [OPTION ...] WINDOW [STEP ...]\n"
                               "       tavinel-render --help | --version\n";
 
@@ -32,7 +36,8 @@ constexpr const char* Help
       "    click:NAME        press a button, or choose an option button\n"
       "    type:NAME=TEXT    replace a text box's text\n"
       "    key:NAME=KEY      give a control the focus and press a key: Return, Enter,\n"
-      "                      Space, Tab, Backtab, Escape, Up, Down, Left, Right, F1, F11\n"
+      "                      Space, Tab, Backtab, Escape, Up, Down, Left, Right, Home,\n"
+      "                      End, F1, F11\n"
       "\n"
       "Outputs (at least one; FILE - is standard output, for one output at most):\n"
       "  --png FILE          the window as PNG, 15 twips a pixel times the zoom\n"
@@ -49,7 +54,7 @@ constexpr const char* Help
       "Options:\n"
       "  --zoom F            the PNG's scale (default 1, at most 16)\n"
       "  --screen WxH        the screen size in twips the windows lay themselves out for\n"
-      "                      (default 12000x9000)\n"
+      "                      (default 12000x9000, each at most 1000000)\n"
       "  --lang CODE         the language of every text: en (the default, whatever the\n"
       "                      machine's locale), de, fr, es or pt_BR\n"
       "  --help              this text\n"
@@ -94,14 +99,17 @@ struct Options {
     }
 };
 
-// A number as the C locale writes it: digits, at most one point, an exponent.
-double positiveNumber(const std::string& text, const std::string& what)
+// A number as the C locale writes it: digits, at most one point, an exponent; above 0 and
+// at most `largest` (written as given).
+double positiveNumber(const std::string& text, const std::string& what, const char* largest)
 {
     const char* start = text.c_str();
     char* end = nullptr;
     const double value = std::strtod(start, &end);
-    if (end != start + text.size() || !(value > 0) || value > 1e6)
+    if (end != start + text.size() || !(value > 0))
         throw UsageError(what + " must be a positive number, not '" + text + "'");
+    if (value > std::strtod(largest, nullptr))
+        throw UsageError(what + " must be at most " + largest + ", not '" + text + "'");
     return value;
 }
 
@@ -128,12 +136,10 @@ Options parse(const std::vector<std::string>& arguments)
             const auto cross = size.find('x');
             if (cross == std::string::npos)
                 throw UsageError("--screen takes WIDTHxHEIGHT in twips, not '" + size + "'");
-            options.screenWidth = float(positiveNumber(size.substr(0, cross), "the screen width"));
-            options.screenHeight = float(positiveNumber(size.substr(cross + 1), "the screen height"));
+            options.screenWidth = float(positiveNumber(size.substr(0, cross), "the screen width", LargestScreen));
+            options.screenHeight = float(positiveNumber(size.substr(cross + 1), "the screen height", LargestScreen));
         } else if (argument == "--zoom") {
-            options.zoom = positiveNumber(value(argument), "--zoom");
-            if (options.zoom > 16)
-                throw UsageError("--zoom must be at most 16");
+            options.zoom = positiveNumber(value(argument), "--zoom", LargestZoom);
         } else if (argument == "--lang") {
             options.language = value(argument);
         } else if (const auto file = files.find(argument); file != files.end()) {
@@ -212,7 +218,7 @@ void applyStep(Target& target, const std::string& step)
         const auto& keys = keyNames();
         if (std::find(keys.begin(), keys.end(), text) == keys.end())
             throw UsageError("unknown key '" + text
-                             + "' (use Return, Enter, Space, Tab, Backtab, Escape, Up, Down, Left, Right, F1 or F11)");
+                             + "' (use Return, Enter, Space, Tab, Backtab, Escape, Up, Down, Left, Right, Home, End, F1 or F11)");
         requireControl(*window, name, "control", AllKinds);
         target.key(name, text);
     } else if (kind == "click") {
@@ -234,7 +240,8 @@ std::string number(double value)
 const std::vector<std::string>& keyNames()
 {
     static const std::vector<std::string> names
-        = { "Return", "Enter", "Space", "Tab", "Backtab", "Escape", "Up", "Down", "Left", "Right", "F1", "F11" };
+        = { "Return", "Enter", "Space", "Tab", "Backtab", "Escape", "Up",
+            "Down", "Left", "Right", "Home", "End", "F1", "F11" };
     return names;
 }
 

@@ -115,10 +115,12 @@ render_fm keys-fm fm type:txtPeakDeviation=7.215k key:txtPlotWidth=Return type:t
 render_fm keys-buttons fm key:cmdDisplay=Space key:cmdDisplay=Tab key:cmdExit=F1 key:txtModulatingFrequency=Escape
 render_menu keys-menu opening key:cmdSSBenter=Return key:optAudio3000=Space
 render keys-exit am key:cmdExit=Return
+render keys-home-end am key:optModulation100=End key:optModulation140=Home key:optAudio1000=Right key:optAudio2000=Left
+render keys-ssb-ends ssb key:Option8=Home key:Option1=End key:optDouble=End key:optUpper=Right
 render_menu exit-then-step ssb click:cmdExit click:optLower
 render_menu menu-exit opening click:cmdExit
 render unknown-control am click:optNothing
-render unknown-key am key:optLog=Home
+render unknown-key am key:optLog=PageDown
 render_menu unknown-window radio
 render_menu unknown-step fm nonsense
 

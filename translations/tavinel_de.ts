@@ -48,16 +48,16 @@
         <source>Esc: close this help</source>
         <translation>Esc: diese Hilfe schließen</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Tavinel has ended.</source>
         <translation>Tavinel ist beendet.</translation>
-    </message>
-    <message>
-        <source>Reload the page to start it again.</source>
-        <translation>Laden Sie die Seite neu, um es wieder zu starten.</translation>
     </message>
     <message>
         <source>%1 (ended)</source>
@@ -87,6 +87,14 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Start again</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <source>The sound cannot start: the browser has no audio output it can use. Connect speakers or headphones, or allow this page to play sound, then choose Play sound again.</source>
+        <translation>Der Ton kann nicht starten: Der Browser hat keine Audioausgabe, die er nutzen kann. Schließen Sie Lautsprecher oder Kopfhörer an oder erlauben Sie dieser Seite, Ton abzuspielen, und wählen Sie dann noch einmal „Ton abspielen“.</translation>
+    </message>
 </context>
 <context>
     <name>PlotActions</name>
@@ -109,10 +117,6 @@
     <message>
         <source>Copy the spectrum&apos;s lines</source>
         <translation>Spektrallinien kopieren</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -250,6 +254,10 @@
     <message>
         <source>No audio output was found: connect speakers or headphones (or start the sound server) to hear the plots.</source>
         <translation>Keine Audioausgabe gefunden: Schließen Sie Lautsprecher oder Kopfhörer an (oder starten Sie den Soundserver), um die Diagramme zu hören.</translation>
+    </message>
+    <message>
+        <source>The audio output has gone: the sound goes on as soon as it is back.</source>
+        <translation>Die Audioausgabe ist weg: Der Ton geht weiter, sobald sie wieder da ist.</translation>
     </message>
 </context>
 <context>
@@ -416,6 +424,10 @@ Bei einem Hub von %3 beträgt die kleinste Modulationsfrequenz
     <message>
         <source>Copyright © 2026 The Tavinel authors</source>
         <translation>Copyright © 2026 Die Tavinel-Autoren</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Tavinel&lt;/b&gt; shows how a transmitter puts a sound on a radio carrier.&lt;/p&gt;&lt;p&gt;Choose a demonstration:&lt;ul&gt;&lt;li&gt;&lt;b&gt;Amplitude modulation&lt;/b&gt;: the signal, its spectrum and what a receiver&apos;s detector gives back, for the tone, depth and detector you choose.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency modulation&lt;/b&gt;: the line spectrum for the modulating frequency and deviation you type.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Single sideband&lt;/b&gt;: the spectrum and the signal with the carrier and the unwanted sideband as strong as you choose.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Exit&lt;/b&gt; ends the program.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Tavinel&lt;/b&gt; zeigt, wie ein Sender einen Ton auf einen Funkträger bringt.&lt;/p&gt;&lt;p&gt;Wählen Sie eine Vorführung:&lt;ul&gt;&lt;li&gt;&lt;b&gt;Amplitudenmodulation&lt;/b&gt;: das Signal, sein Spektrum und was der Demodulator eines Empfängers zurückgibt, für den Ton, den Modulationsgrad und den Demodulator Ihrer Wahl.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequenzmodulation&lt;/b&gt;: das Linienspektrum für die Modulationsfrequenz und den Frequenzhub, die Sie eingeben.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Einseitenband&lt;/b&gt;: das Spektrum und das Signal, mit dem Träger und dem unerwünschten Seitenband so stark, wie Sie wählen.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Ende&lt;/b&gt; beendet das Programm.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -48,16 +48,16 @@
         <source>Esc: close this help</source>
         <translation>Esc: cerrar esta ayuda</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Tavinel has ended.</source>
         <translation>Tavinel ha terminado.</translation>
-    </message>
-    <message>
-        <source>Reload the page to start it again.</source>
-        <translation>Recargue la página para volver a iniciarlo.</translation>
     </message>
     <message>
         <source>%1 (ended)</source>
@@ -87,6 +87,14 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Start again</source>
+        <translation>Empezar de nuevo</translation>
+    </message>
+    <message>
+        <source>The sound cannot start: the browser has no audio output it can use. Connect speakers or headphones, or allow this page to play sound, then choose Play sound again.</source>
+        <translation>El sonido no puede empezar: el navegador no tiene ninguna salida de audio que pueda usar. Conecte altavoces o auriculares, o permita que esta página reproduzca sonido, y elija de nuevo “Reproducir sonido”.</translation>
+    </message>
 </context>
 <context>
     <name>PlotActions</name>
@@ -109,10 +117,6 @@
     <message>
         <source>Copy the spectrum&apos;s lines</source>
         <translation>Copiar las líneas del espectro</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -250,6 +254,10 @@
     <message>
         <source>No audio output was found: connect speakers or headphones (or start the sound server) to hear the plots.</source>
         <translation>No se encontró ninguna salida de audio: conecte altavoces o auriculares (o inicie el servidor de sonido) para oír los gráficos.</translation>
+    </message>
+    <message>
+        <source>The audio output has gone: the sound goes on as soon as it is back.</source>
+        <translation>La salida de audio ha desaparecido: el sonido seguirá en cuanto vuelva.</translation>
     </message>
 </context>
 <context>
@@ -416,6 +424,10 @@ Para una desviación de %3, la frecuencia moduladora mínima es
     <message>
         <source>Copyright © 2026 The Tavinel authors</source>
         <translation>Copyright © 2026 Los autores de Tavinel</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Tavinel&lt;/b&gt; shows how a transmitter puts a sound on a radio carrier.&lt;/p&gt;&lt;p&gt;Choose a demonstration:&lt;ul&gt;&lt;li&gt;&lt;b&gt;Amplitude modulation&lt;/b&gt;: the signal, its spectrum and what a receiver&apos;s detector gives back, for the tone, depth and detector you choose.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency modulation&lt;/b&gt;: the line spectrum for the modulating frequency and deviation you type.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Single sideband&lt;/b&gt;: the spectrum and the signal with the carrier and the unwanted sideband as strong as you choose.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Exit&lt;/b&gt; ends the program.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Tavinel&lt;/b&gt; muestra cómo un transmisor pone un sonido sobre una portadora de radio.&lt;/p&gt;&lt;p&gt;Elija una demostración:&lt;ul&gt;&lt;li&gt;&lt;b&gt;Modulación de amplitud&lt;/b&gt;: la señal, su espectro y lo que devuelve el detector de un receptor, para el tono, la profundidad y el detector que elija.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Modulación de frecuencia&lt;/b&gt;: el espectro de líneas para la frecuencia moduladora y la desviación que escriba.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Banda lateral única&lt;/b&gt;: el espectro y la señal, con la portadora y la banda lateral no deseada tan fuertes como elija.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Salir&lt;/b&gt; termina el programa.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -48,16 +48,16 @@
         <source>Esc: close this help</source>
         <translation>Échap&#xa0;: fermer cette aide</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Tavinel has ended.</source>
         <translation>Tavinel est terminé.</translation>
-    </message>
-    <message>
-        <source>Reload the page to start it again.</source>
-        <translation>Rechargez la page pour le relancer.</translation>
     </message>
     <message>
         <source>%1 (ended)</source>
@@ -87,6 +87,14 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Start again</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>The sound cannot start: the browser has no audio output it can use. Connect speakers or headphones, or allow this page to play sound, then choose Play sound again.</source>
+        <translation>Le son ne peut pas démarrer&#xa0;: le navigateur n&apos;a aucune sortie audio utilisable. Branchez des haut-parleurs ou un casque, ou autorisez cette page à jouer du son, puis choisissez de nouveau «&#xa0;Écouter le son&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>PlotActions</name>
@@ -109,10 +117,6 @@
     <message>
         <source>Copy the spectrum&apos;s lines</source>
         <translation>Copier les raies du spectre</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -250,6 +254,10 @@
     <message>
         <source>No audio output was found: connect speakers or headphones (or start the sound server) to hear the plots.</source>
         <translation>Aucune sortie audio n&apos;a été trouvée&#xa0;: branchez des haut-parleurs ou un casque (ou démarrez le serveur de son) pour entendre les tracés.</translation>
+    </message>
+    <message>
+        <source>The audio output has gone: the sound goes on as soon as it is back.</source>
+        <translation>La sortie audio a disparu&#xa0;: le son reprendra dès qu&apos;elle sera de retour.</translation>
     </message>
 </context>
 <context>
@@ -416,6 +424,10 @@ Pour une excursion de %3, la fréquence modulante minimale est de
     <message>
         <source>Copyright © 2026 The Tavinel authors</source>
         <translation>Copyright © 2026 Les auteurs de Tavinel</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Tavinel&lt;/b&gt; shows how a transmitter puts a sound on a radio carrier.&lt;/p&gt;&lt;p&gt;Choose a demonstration:&lt;ul&gt;&lt;li&gt;&lt;b&gt;Amplitude modulation&lt;/b&gt;: the signal, its spectrum and what a receiver&apos;s detector gives back, for the tone, depth and detector you choose.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency modulation&lt;/b&gt;: the line spectrum for the modulating frequency and deviation you type.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Single sideband&lt;/b&gt;: the spectrum and the signal with the carrier and the unwanted sideband as strong as you choose.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Exit&lt;/b&gt; ends the program.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Tavinel&lt;/b&gt; montre comment un émetteur place un son sur une porteuse radio.&lt;/p&gt;&lt;p&gt;Choisissez une démonstration&#xa0;:&lt;ul&gt;&lt;li&gt;&lt;b&gt;Modulation d&apos;amplitude&lt;/b&gt;&#xa0;: le signal, son spectre et ce que restitue le détecteur d&apos;un récepteur, pour la tonalité, le taux et le détecteur que vous choisissez.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Modulation de fréquence&lt;/b&gt;&#xa0;: le spectre de raies pour la fréquence modulante et l&apos;excursion que vous saisissez.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Bande latérale unique&lt;/b&gt;&#xa0;: le spectre et le signal, avec la porteuse et la bande latérale indésirable aussi fortes que vous le choisissez.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Quitter&lt;/b&gt; met fin au programme.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -48,16 +48,16 @@
         <source>Esc: close this help</source>
         <translation>Esc: fechar esta ajuda</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
     <message>
         <source>Tavinel has ended.</source>
         <translation>O Tavinel foi encerrado.</translation>
-    </message>
-    <message>
-        <source>Reload the page to start it again.</source>
-        <translation>Recarregue a página para iniciá-lo de novo.</translation>
     </message>
     <message>
         <source>%1 (ended)</source>
@@ -87,6 +87,14 @@
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>Start again</source>
+        <translation>Começar de novo</translation>
+    </message>
+    <message>
+        <source>The sound cannot start: the browser has no audio output it can use. Connect speakers or headphones, or allow this page to play sound, then choose Play sound again.</source>
+        <translation>O som não pode começar: o navegador não tem nenhuma saída de áudio que possa usar. Conecte alto-falantes ou fones de ouvido, ou permita que esta página toque som, e escolha “Tocar som” de novo.</translation>
+    </message>
 </context>
 <context>
     <name>PlotActions</name>
@@ -109,10 +117,6 @@
     <message>
         <source>Copy the spectrum&apos;s lines</source>
         <translation>Copiar as raias do espectro</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -250,6 +254,10 @@
     <message>
         <source>No audio output was found: connect speakers or headphones (or start the sound server) to hear the plots.</source>
         <translation>Nenhuma saída de áudio foi encontrada: conecte alto-falantes ou fones de ouvido (ou inicie o servidor de som) para ouvir os gráficos.</translation>
+    </message>
+    <message>
+        <source>The audio output has gone: the sound goes on as soon as it is back.</source>
+        <translation>A saída de áudio sumiu: o som continua assim que ela voltar.</translation>
     </message>
 </context>
 <context>
@@ -416,6 +424,10 @@ Para um desvio de %3, a frequência modulante mínima é
     <message>
         <source>Copyright © 2026 The Tavinel authors</source>
         <translation>Copyright © 2026 Os autores do Tavinel</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Tavinel&lt;/b&gt; shows how a transmitter puts a sound on a radio carrier.&lt;/p&gt;&lt;p&gt;Choose a demonstration:&lt;ul&gt;&lt;li&gt;&lt;b&gt;Amplitude modulation&lt;/b&gt;: the signal, its spectrum and what a receiver&apos;s detector gives back, for the tone, depth and detector you choose.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Frequency modulation&lt;/b&gt;: the line spectrum for the modulating frequency and deviation you type.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Single sideband&lt;/b&gt;: the spectrum and the signal with the carrier and the unwanted sideband as strong as you choose.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Exit&lt;/b&gt; ends the program.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Tavinel&lt;/b&gt; mostra como um transmissor coloca um som sobre uma portadora de rádio.&lt;/p&gt;&lt;p&gt;Escolha uma demonstração:&lt;ul&gt;&lt;li&gt;&lt;b&gt;Modulação em amplitude&lt;/b&gt;: o sinal, seu espectro e o que o detector de um receptor devolve, para o tom, a profundidade e o detector que você escolher.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Modulação em frequência&lt;/b&gt;: o espectro de raias para a frequência modulante e o desvio que você digitar.&lt;/li&gt;&lt;li&gt;&lt;b&gt;Banda lateral única&lt;/b&gt;: o espectro e o sinal, com a portadora e a banda lateral indesejada tão fortes quanto você escolher.&lt;/li&gt;&lt;/ul&gt;&lt;/p&gt;&lt;p&gt;&lt;b&gt;Sair&lt;/b&gt; encerra o programa.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

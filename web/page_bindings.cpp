@@ -182,7 +182,8 @@ public:
         return text + "]";
     }
 
-    // The plots of the window open now: JSON, [] for none.
+    // The plots of the window open now: JSON, [] for none; a plot's kind is "spectrum" or
+    // "trace".
     std::string panels()
     {
         PlotSource* source = plotSource();
@@ -192,7 +193,9 @@ public:
         const std::vector<PlotPanel> panels = source->plotPanels();
         for (std::size_t i = 0; i < panels.size(); ++i) {
             const PlotPanel& p = panels[i];
-            text += std::string(i ? "," : "") + "{\"title\":" + json(p.title) + ",\"left\":" + json(p.area.left)
+            const char* kind = p.kind == PlotPanel::Kind::Spectrum ? "spectrum" : "trace";
+            text += std::string(i ? "," : "") + "{\"title\":" + json(p.title) + ",\"kind\":\"" + kind
+                + "\",\"left\":" + json(p.area.left)
                 + ",\"top\":" + json(p.area.top) + ",\"right\":" + json(p.area.right) + ",\"bottom\":"
                 + json(p.area.bottom) + ",\"hasData\":" + json(panelHasData(*source, i)) + ",\"dataFile\":"
                 + json(dataFileName(*source, i)) + "}";
@@ -207,8 +210,8 @@ public:
     }
     std::string help()
     {
-        PlotSource* source = plotSource();
-        return source ? source->helpText() : std::string();
+        WindowModel* window = session_.window();
+        return window ? window->helpText() : std::string();
     }
     bool hasPlot()
     {
