@@ -18,29 +18,34 @@ constexpr const char* Usage = "usage: tavinel [--help | --version]\n"
 
 int main(int argc, char* argv[])
 {
-    // The program takes no settings from its command line, only these two questions, and
-    // answers them without a display.
-    if (argc > 1) {
-        if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-            std::printf("tavinel %s\n", Program::version());
-            return 0;
+    // The program takes no settings from its command line, only one of these two questions,
+    // and answers it without a display.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") != 0 && std::strcmp(argv[i], "--help") != 0) {
+            std::fprintf(stderr, "tavinel: unknown option '%s'\n%s", argv[i], Usage);
+            return 2;
         }
-        if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-            std::fputs(Usage, stdout);
-            return 0;
-        }
-        std::fprintf(stderr, "tavinel: unknown option '%s'\n%s", argv[1], Usage);
+    if (argc > 2) {
+        std::fprintf(stderr, "tavinel: one question at a time: --help or --version\n%s", Usage);
         return 2;
     }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("tavinel %s\n", Program::version());
+        return 0;
+    }
+    if (argc == 2) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
 
-    // Without a display the toolkit would abort with advice that does not apply.
+    // Without a display, or with one that does not answer, the toolkit would abort with
+    // advice that does not apply.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("tavinel: no display found: start Tavinel from a desktop session, or with ./build.sh run, "
-                   "which starts it on a virtual one\n",
-                   stderr);
+        std::fputs(Application::noDisplayMessage({}).constData(), stderr);
         return 1;
     }
+    Application::endQuietlyWithoutDisplay();
     Application::provideRuntimeFolder();
     int toolkitArgc = 1;
     char* toolkitArgv[] = { argv[0], nullptr };

@@ -39,8 +39,18 @@ AccessiblePlots::AccessiblePlots(PlotActions& actions)
             QWidget::setTabOrder(previous, panel);
         previous = panel;
     }
+    takeFocusWhereDrawn();
     connect(&form, &Form::plotsRedrawn, this, &AccessiblePlots::plotsRedrawn);
     form.installEventFilter(this);
+}
+
+// Only a plot that is drawn takes the focus: the FM window's is empty until its first
+// accepted Update, and Tab passes it by until then.
+void AccessiblePlots::takeFocusWhereDrawn()
+{
+    const bool drawn = actions_.source().hasPlot();
+    for (PlotPanelWidget* panel : std::as_const(panels_))
+        panel->setFocusPolicy(drawn ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void AccessiblePlots::setAnnouncer(Announcer announce)
@@ -82,6 +92,7 @@ void AccessiblePlots::plotsRedrawn()
 {
     stale_ = true;
     place();
+    takeFocusWhereDrawn();
     for (PlotPanelWidget* panel : std::as_const(panels_)) {
         QAccessibleEvent changed(panel, QAccessible::DescriptionChanged);
         announcer(&changed);

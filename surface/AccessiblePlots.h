@@ -42,6 +42,7 @@ protected:
 private:
     void place();
     void plotsRedrawn();
+    void takeFocusWhereDrawn();
 
     PlotActions& actions_;
     QList<PlotPanelWidget*> panels_;

@@ -14,6 +14,9 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include <exception>
 #include <iostream>
 
@@ -31,14 +34,36 @@ QIcon programIcon()
 }
 
 QtMessageHandler earlierMessages = nullptr;
+bool messagesTaken = false;
 
 // Without a sound server the toolkit's sound system says so on stderr each time a window
-// looks for an audio output. The window says it in its own words, in Play sound's
-// tooltip, so the notice is left out.
+// looks for an audio output. The window says it in its own words when asked to play, so
+// the notice is left out.
 QStringList noticesLeftOut { "PulseAudioService:" };
 
-void withoutNoticesLeftOut(QtMsgType type, const QMessageLogContext& context, const QString& message)
+// While the toolkit looks for its display: its notices on the way (one per platform tried)
+// are held back, and where none answers the program says so in one line.
+bool findingDisplay = false;
+QStringList heldBack;
+
+QString displayTried()
 {
+    const QString x11 = qEnvironmentVariable("DISPLAY"), wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    return !x11.isEmpty() ? x11 : wayland;
+}
+
+void programMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (findingDisplay) {
+        if (type == QtFatalMsg) {
+            std::fputs(Application::noDisplayMessage(displayTried()).constData(), stderr);
+            std::_Exit(1);
+        }
+        if (QByteArray(context.category ? context.category : "").startsWith("qt.qpa")) {
+            heldBack << qFormatLogMessage(type, context, message);
+            return;
+        }
+    }
     for (const QString& start : std::as_const(noticesLeftOut))
         if (message.startsWith(start))
             return;
@@ -46,6 +71,14 @@ void withoutNoticesLeftOut(QtMsgType type, const QMessageLogContext& context, co
         earlierMessages(type, context, message);
     else
         std::cerr << qFormatLogMessage(type, context, message).toStdString() << std::endl;
+}
+
+void takeMessages()
+{
+    if (!messagesTaken) {
+        messagesTaken = true;
+        earlierMessages = qInstallMessageHandler(programMessages);
+    }
 }
 
 }
@@ -70,6 +103,19 @@ void Application::leaveOutNotices(const QString& start)
     noticesLeftOut.append(start);
 }
 
+QByteArray Application::noDisplayMessage(const QString& display)
+{
+    const QString found = display.isEmpty() ? QString("no display found")
+                                            : QString("no display found (%1 does not answer)").arg(display);
+    return ("tavinel: " + found + ": start Tavinel from a desktop session\n").toLocal8Bit();
+}
+
+void Application::endQuietlyWithoutDisplay()
+{
+    takeMessages();
+    findingDisplay = true;
+}
+
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
@@ -78,8 +124,15 @@ Application::Application(int& argc, char** argv)
     setApplicationVersion(Program::version());
     setDesktopFileName("org.tavinel.Tavinel");
     setWindowIcon(programIcon());
+    // The display answered: what the toolkit said on its way there is said now.
+    if (findingDisplay) {
+        findingDisplay = false;
+        for (const QString& notice : std::as_const(heldBack))
+            std::cerr << notice.toStdString() << std::endl;
+        heldBack.clear();
+    }
     Presentation::useProgramStyle();
-    earlierMessages = qInstallMessageHandler(withoutNoticesLeftOut);
+    takeMessages();
     installEventFilter(new KeyboardRules(this));
 }
 

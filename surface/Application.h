@@ -17,6 +17,14 @@ public:
     // Leaves out of stderr the toolkit's notices that begin with `start`.
     static void leaveOutNotices(const QString& start);
 
+    // What the program says where no display answers, in one line: the display it tried
+    // (empty for none named) and how to start it.
+    static QByteArray noDisplayMessage(const QString& display);
+    // Before the application object exists: from then until it has found its display, a
+    // display that does not answer ends the program with status 1 and noDisplayMessage on
+    // stderr, instead of the toolkit's abort with advice that does not apply.
+    static void endQuietlyWithoutDisplay();
+
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

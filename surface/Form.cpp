@@ -6,6 +6,7 @@
 #include "surface/AccessiblePlots.h"
 #include "surface/ControlFactory.h"
 #include "surface/FullScreen.h"
+#include "surface/HelpWindow.h"
 #include "surface/PlotActions.h"
 #include "surface/Presentation.h"
 #include "surface/Program.h"
@@ -14,6 +15,7 @@
 #include "surface/WindowDrag.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusFrame>
@@ -64,6 +66,12 @@ Form::Form(std::unique_ptr<WindowModel> model)
     }
     canvas_->setChangedHandler([this] { update(); });
     fullScreen_ = new FullScreen(*this);
+    // F1 in every window shows its help.
+    auto* help = new QAction(HelpWindow::actionText(), this);
+    help->setShortcut(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this,
+            [this] { HelpWindow::show(*this, model_->helpText(), model_->plots() != nullptr); });
+    addAction(help);
     if (!design.titleBar)
         new WindowDrag(*this); // nothing else would move it
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "surface/HelpWindow.h"
 
-#include "surface/Form.h"
 #include "surface/Program.h"
 
 #include <QAction>
@@ -9,16 +8,17 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-HelpWindow::HelpWindow(Form& form, const std::string& helpText)
-    : QDialog(&form)
+HelpWindow::HelpWindow(QWidget& window, const std::string& helpText, bool withPlots)
+    : QDialog(&window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("%1 help").arg(Program::Name));
-    setFont(form.font());
+    setFont(window.font());
     // The window's own text, then every key it answers to.
-    QString keys = "<p><b>" + tr("Keys") + "</b><br>"
-        + tr("Right-click a plot to copy or save its picture or its data, or to play or save its sound.");
-    for (const QAction* action : form.actions())
+    QString keys = "<p><b>" + tr("Keys") + "</b>";
+    if (withPlots)
+        keys += "<br>" + tr("Right-click a plot to copy or save its picture or its data, or to play or save its sound.");
+    for (const QAction* action : window.actions())
         if (!action->shortcut().isEmpty())
             keys += "<br>" + action->shortcut().toString(QKeySequence::NativeText) + ": "
                 + QString(action->text()).remove("…");
@@ -26,7 +26,7 @@ HelpWindow::HelpWindow(Form& form, const std::string& helpText)
     auto* text = new QLabel(QString::fromStdString(helpText) + keys, this);
     text->setTextFormat(Qt::RichText);
     text->setWordWrap(true);
-    const int line = QFontMetrics(form.font()).height();
+    const int line = QFontMetrics(window.font()).height();
     text->setFixedWidth(32 * line);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(line, line, line, line);
@@ -34,11 +34,11 @@ HelpWindow::HelpWindow(Form& form, const std::string& helpText)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void HelpWindow::show(Form& form, const std::string& helpText)
+void HelpWindow::show(QWidget& window, const std::string& helpText, bool withPlots)
 {
-    auto* help = form.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* help = window.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!help)
-        help = new HelpWindow(form, helpText);
+        help = new HelpWindow(window, helpText, withPlots);
     help->QDialog::show();
     help->raise();
     help->activateWindow();

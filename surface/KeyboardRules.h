@@ -3,10 +3,10 @@
 
 #include <QObject>
 
-// The program's keys, in one place for every window: Return and Enter press a command
-// button that has the focus, and in a text box they press the window's default button.
-// (Space, Tab and the arrows keep the toolkit's own meaning; the window's models say
-// what the keys do.)
+// The program's keys, in one place for every window, as the window's model says what they
+// do: Return and Enter press a command button that has the focus, and in a text box they
+// press the window's default button; the arrows, Home and End move within a group of
+// option buttons. (Space and Tab keep the toolkit's own meaning, which is the same.)
 class KeyboardRules : public QObject {
     Q_OBJECT
 public:

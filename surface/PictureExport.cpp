@@ -6,6 +6,7 @@
 #include "surface/Program.h"
 
 #include <QBuffer>
+#include <QFocusFrame>
 #include <QPixmap>
 #include <QSvgGenerator>
 
@@ -13,9 +14,29 @@
 
 namespace PictureExport {
 
+namespace {
+
+// The window as it looks, without the keyboard-focus mark: a picture is of the window's
+// contents, wherever the focus happens to be.
+QPixmap withoutFocusMark(Form& form)
+{
+    QList<QFocusFrame*> hidden;
+    for (QFocusFrame* mark : form.findChildren<QFocusFrame*>())
+        if (mark->isVisible()) {
+            mark->hide();
+            hidden << mark;
+        }
+    const QPixmap picture = form.grab();
+    for (QFocusFrame* mark : std::as_const(hidden))
+        mark->show();
+    return picture;
+}
+
+}
+
 QImage windowImage(Form& form)
 {
-    return form.grab().toImage();
+    return withoutFocusMark(form).toImage();
 }
 
 QByteArray png(Form& form)
@@ -23,7 +44,7 @@ QByteArray png(Form& form)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    form.grab().save(&buffer, "PNG");
+    withoutFocusMark(form).save(&buffer, "PNG");
     return bytes;
 }
 

@@ -3,7 +3,6 @@
 
 #include "core/WholeFile.h"
 #include "surface/Form.h"
-#include "surface/HelpWindow.h"
 #include "surface/PictureExport.h"
 #include "surface/Program.h"
 #include "surface/SaveDialog.h"
@@ -51,7 +50,6 @@ PlotActions::PlotActions(Form& form)
     groupStarts_ << copyData_;
     action(tr("Copy the spectrum's lines"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
            [this] { copySpectrumLines(); });
-    action(tr("Help"), QKeySequence::HelpContents, [this] { showHelp(); });
     form_.installEventFilter(this);
 }
 
@@ -182,9 +180,4 @@ void PlotActions::copySpectrumLines()
             copyData(int(i));
             return;
         }
-}
-
-void PlotActions::showHelp()
-{
-    HelpWindow::show(form_, source_.helpText());
 }

@@ -14,7 +14,7 @@ class QAction;
 // What a demonstration window offers on its plots without a button of its own: a context
 // menu on each plot panel (copy or save the picture, copy or save that plot's data, and
 // what others add, such as the sound), shortcuts for the whole window (Ctrl+C, Ctrl+S,
-// Ctrl+Shift+C, F1), readouts of the lines and traces in tooltips, and a help window.
+// Ctrl+Shift+C) and readouts of the lines and traces in tooltips.
 // The numbers, names and texts come from the window's model.
 class PlotActions : public QObject {
     Q_OBJECT
@@ -51,7 +51,6 @@ public:
     void copyData(int panel);
     void saveData(int panel);
     void copySpectrumLines();
-    void showHelp();
     // The context menu of one plot panel, at a point of the screen; it returns once the
     // menu has closed.
     void showMenu(int panel, QPoint globalPosition);

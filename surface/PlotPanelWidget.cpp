@@ -3,6 +3,7 @@
 
 #include "surface/AccessiblePlots.h"
 #include "surface/PlotActions.h"
+#include "surface/ProgramStyle.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -16,6 +17,9 @@ PlotPanelWidget::PlotPanelWidget(AccessiblePlots& plots, std::size_t panel, cons
     setAccessibleName(title);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The focus mark goes round the inside of the panel's dark margin: outside it stand the
+    // scale's figures, whose minus signs and points it would cover.
+    setProperty(ProgramStyle::FocusMarkInside, true);
 }
 
 QString PlotPanelWidget::description() const

@@ -94,6 +94,10 @@ QFont printFont(double points, bool bold, double pixelsPerTwip)
 {
     QFont printed = font(sansFamily(), points, bold, pixelsPerTwip);
     printed.setStyleStrategy(QFont::NoAntialias);
+    // Glyphs fitted to the pixels, and placed by the advances they have so fitted: with the
+    // face's own unfitted advances the fitted glyphs stand unevenly ("E nvelope demodulat or
+    // output" at 14 pixels).
+    printed.setHintingPreference(QFont::PreferFullHinting);
     return printed;
 }
 

@@ -123,9 +123,14 @@ int ProgramStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
         break;
     case PM_FocusFrameHMargin:
     case PM_FocusFrameVMargin:
-        // The outline stands one pixel clear of the control.
-        if (option)
-            return outlineWidth(option->fontMetrics) + 1;
+        // The outline stands one pixel clear of the control, outside it, or inside it where
+        // the control asks (the option is the focus frame's, which knows its control).
+        if (option) {
+            const auto* frame = qobject_cast<const QFocusFrame*>(option->styleObject);
+            const QWidget* target = frame ? frame->widget() : nullptr;
+            const bool inside = target && target->property(FocusMarkInside).toBool();
+            return inside ? -1 : outlineWidth(option->fontMetrics) + 1;
+        }
         break;
     default:
         break;

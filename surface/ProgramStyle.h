@@ -18,6 +18,9 @@ public:
 
     // The colour of the keyboard-focus outline.
     static QColor focusColour();
+    // A widget with this property set to true wears its focus outline just inside its edge
+    // (a plot panel, with figures close around it); every other one just outside.
+    static constexpr const char* FocusMarkInside = "tavinelFocusMarkInside";
 
     void polish(QWidget* widget) override;
     using QProxyStyle::polish;

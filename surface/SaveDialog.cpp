@@ -2,15 +2,19 @@
 #include "surface/SaveDialog.h"
 
 #include <QAbstractItemView>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QHeaderView>
+#include <QLocale>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QToolButton>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -18,6 +22,27 @@ QString lastFolder; // where the user saved last, for the rest of the run
 
 // The share of the window's width and height the dialog takes, when that is more than it needs.
 constexpr double ShareOfWindow = 0.8;
+
+// The file list's columns as wide as their titles and what they hold, in the dialog's
+// font: the toolkit's widths are for its own small text, and cut "Size", "Type" and
+// "Date Modified" in a large one.
+void fitColumnsToText(QFileDialog& dialog, int line)
+{
+    const QFontMetrics metrics(dialog.font());
+    const QString samples[] = { QString(), QStringLiteral("1023.9 KiB"), QString(),
+                                QLocale().toString(QDateTime(QDate(2026, 12, 30), QTime(23, 59)), QLocale::ShortFormat) };
+    for (auto* header : dialog.findChildren<QHeaderView*>()) {
+        if (!header->model())
+            continue;
+        header->setFont(dialog.font());
+        for (int section = 1; section < header->count(); ++section) {
+            const QString title = header->model()->headerData(section, header->orientation()).toString();
+            const QString sample = section < int(std::size(samples)) ? samples[section] : QString();
+            const int wanted = std::max(metrics.horizontalAdvance(title) + 2 * line, metrics.horizontalAdvance(sample) + line);
+            header->resizeSection(section, std::max(header->sectionSize(section), wanted));
+        }
+    }
+}
 
 }
 
@@ -51,6 +76,7 @@ QString askWhereToSave(QWidget* owner, const QString& title, const QString& name
             view->setIconSize(QSize(line, line));
         for (auto* button : dialog.findChildren<QToolButton*>())
             button->setIconSize(QSize(line, line));
+        fitColumnsToText(dialog, line);
         QSize size = dialog.sizeHint().expandedTo(owner->window()->size() * ShareOfWindow);
         if (const QScreen* screen = owner->screen())
             size = size.boundedTo(screen->availableSize());

@@ -11,8 +11,8 @@ class SoundPlayer;
 // The sound of a window's plots, in their context menu: "Play sound" (Ctrl+P in the whole
 // window), which becomes "Stop sound" while it plays, and "Save sound…", two seconds as a
 // WAV file. While it plays, the sound follows every change of setting the window reports;
-// it stops when the window closes. Without an audio output, Play is disabled and its
-// tooltip says why.
+// it stops when the window closes. Without an audio output, Play says so; when the output
+// goes while the sound plays, the window says so once and plays on when it is back.
 class SoundActions : public QObject {
     Q_OBJECT
 public:
@@ -33,6 +33,9 @@ private:
     void settingsChanged();
     void stop();
     void offer();
+    void outputLost();
+    void outputsChanged();
+    static QString noOutput();
 
     PlotActions& actions_;
     Form& form_;
@@ -40,4 +43,5 @@ private:
     QAction* save_;
     SoundPlayer* player_;
     bool hasOutput_ = false;
+    bool resumeWhenBack_ = false; // the output went while the sound played
 };

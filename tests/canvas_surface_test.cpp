@@ -50,4 +50,37 @@ TEST_F(CanvasSurfaceTest, ATraceDrawnAfterAWiderOneOfTheSameColourIsThin)
     EXPECT_EQ(litColumns(106, 120), 1); // at x 110
 }
 
+// A text keeps the letter spacing its face has at that size wherever it starts, on a whole
+// pixel or between two: the plot titles at 1366 x 768 read "E nvelope demodulat or output"
+// when the letters, fitted to the pixels, stood by unfitted advances.
+TEST(CanvasTextTest, ATextKeepsItsLetterSpacingWhereverItStarts)
+{
+    const std::vector<std::string> texts = { "Envelope demodulator output", "Transmitted signal spectrum", "kHz", "-50dB" };
+    for (const double pixelsPerTwip : { 1.0 / 15, 0.85 * 740 / 9000, 0.85 * 768 / 9000, 0.85 * 1080 / 9000 })
+        for (const bool bold : { true, false })
+            for (const std::string& text : texts) {
+                SCOPED_TRACE(testing::Message() << text << (bold ? " bold" : "") << " at " << pixelsPerTwip);
+                // The ink of the text begun at 20 pixels and a share of one more, from its first inked column.
+                auto ink = [&](double share) {
+                    CanvasSurface canvas(12000, 9000, pixelsPerTwip);
+                    canvas.setFontSize(9.75);
+                    canvas.setFontBold(bold);
+                    canvas.printAt(float((20 + share) / pixelsPerTwip), 100, text);
+                    const QImage image = canvas.image().copy(0, 0, 600, 40);
+                    int first = 0;
+                    while (first < image.width() && [&] {
+                        for (int y = 0; y < image.height(); ++y)
+                            if (qGray(image.pixel(first, y)) < 128)
+                                return false;
+                        return true;
+                    }())
+                        ++first;
+                    return image.copy(first, 0, 560, 40);
+                };
+                const QImage whole = ink(0);
+                for (const double share : { 0.25, 0.5, 0.75 })
+                    EXPECT_EQ(ink(share), whole) << "begun " << share << " of a pixel on";
+            }
+}
+
 }

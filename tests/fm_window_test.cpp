@@ -175,6 +175,7 @@ TEST_F(FmWindowTest, NothingIsDrawnOutsideThePanelWhateverIsTyped)
 TEST_F(FmWindowTest, TabVisitsExitUpdateThenTheBoxesFromThePlotWidthUp)
 {
     ASSERT_NO_FATAL_FAILURE(openFm());
+    ASSERT_NO_FATAL_FAILURE(click(*window, "cmdDisplay")); // a plot to take the focus
     activate(*window);
     ASSERT_EQ(QApplication::focusWidget(), window->control("cmdExit"));
     // clang-format off

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramTest.h"
 
+#include "core/modMain.h"
+
 #include <QApplication>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -61,6 +65,44 @@ TEST_F(KeyboardTest, ReturnOrEnterInAnFmBoxPressesUpdate)
             EXPECT_NE(std::find(labels.begin(), labels.end(), "text 5800 7100 bold 9.75 \"-25000\""), labels.end());
             closeAll();
         }
+}
+
+// The arrows, Home and End move within a group of option buttons, as they do on the page:
+// Up and Left to the one before, Down and Right to the one after (never round), Home and
+// End to the ends, choosing each one they reach.
+TEST_F(KeyboardTest, ArrowsHomeAndEndMoveWithinAGroupOfOptions)
+{
+    ASSERT_NO_FATAL_FAILURE(open("cmdAMenter"));
+    activate(*window);
+    window->control("optModulation100")->setFocus(Qt::TabFocusReason);
+    const struct {
+        Qt::Key key;
+        const char* reached;
+        float depth;
+    } steps[] = { { Qt::Key_Right, "optModulation120", 1.2f }, { Qt::Key_Left, "optModulation100", 1.0f }, { Qt::Key_End, "optModulation140", 1.4f }, { Qt::Key_Down, "optModulation140", 1.4f }, { Qt::Key_Home, "optModulation0", 0.0f }, { Qt::Key_Left, "optModulation0", 0.0f }, { Qt::Key_Down, "optModulation10", 0.1f }, { Qt::Key_Up, "optModulation0", 0.0f } };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(testing::Message() << "key " << step.key << " to " << step.reached);
+        const std::size_t before = window->opLog()->size();
+        const QString from = QApplication::focusWidget()->objectName();
+        key(QApplication::focusWidget(), step.key);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), step.reached);
+        EXPECT_TRUE(qobject_cast<QAbstractButton*>(window->control(step.reached))->isChecked());
+        EXPECT_EQ(modMain::ModDepth, step.depth);
+        // A move draws the plots again; a key at an end changes nothing.
+        EXPECT_EQ(window->opLog()->size() > before, from != step.reached);
+    }
+}
+
+// Only what is shown takes the focus: the FM window's plot is empty until its first Update.
+TEST_F(KeyboardTest, TabPassesTheEmptyFmPlotByUntilItIsDrawn)
+{
+    ASSERT_NO_FATAL_FAILURE(open("cmdFMenter"));
+    activate(*window);
+    const std::vector<QString> before = press(Qt::Key_Tab, 8);
+    EXPECT_EQ(std::count(before.begin(), before.end(), "plot0"), 0);
+    ASSERT_NO_FATAL_FAILURE(click(*window, "cmdDisplay"));
+    const std::vector<QString> after = press(Qt::Key_Tab, 8);
+    EXPECT_GT(std::count(after.begin(), after.end(), "plot0"), 0);
 }
 
 }

@@ -4,6 +4,7 @@
 #include "surface/ProgramStyle.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -133,6 +134,57 @@ TEST_F(PresentationTest, FocusMarkShowsAsTheWindowOpensAndSparesTheOptionsBeside
         EXPECT_GT(focusPixels(picture, own), 0) << "the mark's top and bottom bars are gone";
         closeAll();
     }
+}
+
+// The mark round a focused spectrum stands just inside its dark margin, so the scale's
+// figures beside it keep their minus signs and points (at 1366 x 768 too); and no picture
+// copied from the window shows the mark, wherever the focus is.
+TEST_F(PresentationTest, TheFocusMarkOnASpectrumHidesNoFigureAndStaysOutOfCopiedPictures)
+{
+    const QRgb mark = ProgramStyle::focusColour().rgb();
+    const struct {
+        const char* button;
+        const char* spectrum;
+    } windows[] = { { "cmdAMenter", "plot1" }, { "cmdSSBenter", "plot0" } };
+    for (const double scale : { DisplayScales[0], 0.85 * 740 / 9000, DisplayScales[2] })
+        for (const auto& w : windows) {
+            SCOPED_TRACE(testing::Message() << w.button << " at " << scale);
+            Presentation::setPixelsPerTwip(scale);
+            ASSERT_NO_FATAL_FAILURE(open(w.button));
+            Form& form = *window;
+            activate(form);
+            auto* panel = form.findChild<QWidget*>(w.spectrum);
+            ASSERT_NE(panel, nullptr);
+            const QRect box(panel->mapTo(&form, QPoint()), panel->size());
+            QWidget* exit = form.control("cmdExit");
+            const QRect exitMark = QRect(exit->mapTo(&form, QPoint()), exit->size()).adjusted(-12, -12, 12, 12);
+            const QImage before = form.grab().toImage();
+            panel->setFocus(Qt::TabFocusReason);
+            const QImage after = form.grab().toImage();
+            int inside = 0, outside = 0;
+            for (int y = 0; y < after.height(); ++y)
+                for (int x = 0; x < after.width(); ++x) {
+                    if (box.contains(x, y))
+                        inside += after.pixel(x, y) == mark;
+                    else if (!exitMark.contains(x, y))
+                        outside += after.pixel(x, y) != before.pixel(x, y);
+                }
+            EXPECT_EQ(outside, 0) << "pixels changed outside the panel: the mark covers the scale";
+            EXPECT_GE(inside, 2 * (box.width() + box.height())) << "no mark round the inside of the panel";
+            EXPECT_GE(focusRun(after, box.center().y()), 2);
+
+            // Copy picture with the spectrum focused: its picture holds no mark.
+            QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+            QCoreApplication::sendEvent(panel, &copy);
+            const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+            ASSERT_FALSE(copied.isNull());
+            int marked = 0;
+            for (int y = 0; y < copied.height(); ++y)
+                for (int x = 0; x < copied.width(); ++x)
+                    marked += copied.pixel(x, y) == mark;
+            EXPECT_EQ(marked, 0) << "the focus mark is in the copied picture";
+            closeAll();
+        }
 }
 
 // A message box belongs to the program, not to the window it stands over, and its text

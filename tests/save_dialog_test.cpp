@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -98,6 +99,16 @@ TEST_F(SaveDialogTest, TheDialogHasTheWindowsSizeAndRemembersTheFolder)
                    EXPECT_GE(dialog.width(), std::min(screen.width(), int(am.width() * 0.8)));
                    EXPECT_GE(dialog.height(), std::min(screen.height(), int(am.height() * 0.8)));
                    EXPECT_EQ(QFileInfo(dialog.directory().path()), QFileInfo(folder("Pictures")));
+                   // The file list's columns hold their titles in the dialog's large text.
+                   const QFontMetrics metrics(dialog.font());
+                   const QList<QHeaderView*> headers = dialog.findChildren<QHeaderView*>();
+                   EXPECT_FALSE(headers.isEmpty());
+                   for (QHeaderView* header : headers)
+                       for (int section = 0; section < header->count(); ++section) {
+                           const QString title = header->model()->headerData(section, header->orientation()).toString();
+                           EXPECT_GT(header->sectionSize(section), metrics.horizontalAdvance(title))
+                               << title.toStdString() << " is cut";
+                       }
                    dialog.selectFile(QDir(folder("Lesson")).filePath("envelope.png"));
                    QMetaObject::invokeMethod(&dialog, "accept");
                });

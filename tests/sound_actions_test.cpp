@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramTest.h"
+#include "SoundServer.h"
 #include "SoundTestSupport.h"
 
 #include "am/AmPlots.h"
@@ -42,14 +43,6 @@ protected:
     QString savePath, suggested;
 };
 
-// Lets the output pull samples for a while, as the event loop does.
-void listen(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
@@ -58,12 +51,16 @@ QByteArray fileBytes(const QString& path)
 
 }
 
-TEST_F(SoundActionsTest, EveryWindowOffersItsSoundOnCtrlPOrSaysWhyNot)
+TEST_F(SoundActionsTest, EveryWindowOffersItsSoundOnCtrlPAndSaysWhenThereIsNoOutput)
 {
-    const bool output = SoundPlayer::outputAvailable();
+    // No sound server answers this process: a socket that is not there.
+    QTemporaryDir nowhere;
+    const QByteArray savedServer = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", ("unix:" + nowhere.filePath("none")).toLocal8Bit());
     for (const char* button : { "cmdAMenter", "cmdSSBenter", "cmdFMenter" }) {
         SCOPED_TRACE(button);
         closeAll();
+        messages.clear();
         ASSERT_NO_FATAL_FAILURE(open(button));
         if (std::string(button) == "cmdFMenter") {
             // Nothing to hear before the first Update.
@@ -77,11 +74,54 @@ TEST_F(SoundActionsTest, EveryWindowOffersItsSoundOnCtrlPOrSaysWhyNot)
         EXPECT_EQ(play->shortcut(), QKeySequence("Ctrl+P"));
         EXPECT_TRUE(window->actions().contains(play)); // the shortcut works in the whole window
         EXPECT_TRUE(sound().saveAction()->isEnabled());
-        EXPECT_EQ(play->isEnabled(), output);
-        if (!output) {
-            EXPECT_TRUE(play->toolTip().contains("No audio output")) << play->toolTip().toStdString();
-        }
+        // Play is there to be pressed, with no tooltip over the entry below it; pressed, it
+        // says in the window why nothing is heard.
+        EXPECT_TRUE(play->isEnabled());
+        EXPECT_EQ(play->toolTip(), play->text()) << "a tooltip of its own"; // the toolkit's stand-in
+        activate(*window);
+        QKeyEvent ctrlP(QEvent::KeyPress, Qt::Key_P, Qt::ControlModifier);
+        QCoreApplication::sendEvent(window->control("cmdExit"), &ctrlP);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].starts_with("No audio output was found")) << messages[0];
+        EXPECT_FALSE(sound().isPlaying());
     }
+    closeAll();
+    savedServer.isNull() ? void(qunsetenv("PULSE_SERVER")) : void(qputenv("PULSE_SERVER", savedServer));
+}
+
+// Through a sound server of the test's own: the server goes while the sound plays, and
+// comes back.
+TEST_F(SoundActionsTest, WhenTheOutputGoesWhileItPlaysTheWindowSaysSoOnceAndPlaysOnWhenItIsBack)
+{
+    if (!TestSoundServer::available())
+        GTEST_SKIP() << "no PulseAudio server here (the packages pulseaudio and pulseaudio-utils)";
+    TestSoundServer server;
+    ASSERT_TRUE(server.start());
+    ASSERT_NO_FATAL_FAILURE(open("cmdAMenter"));
+    auto* player = window->findChild<SoundPlayer*>();
+    ASSERT_NE(player, nullptr);
+    ASSERT_TRUE(runEventsUntil([player] { return player->hasOutput(); }, 5000));
+    activate(*window);
+    QKeyEvent ctrlP(QEvent::KeyPress, Qt::Key_P, Qt::ControlModifier);
+    QCoreApplication::sendEvent(window->control("cmdExit"), &ctrlP);
+    ASSERT_TRUE(sound().isPlaying());
+
+    server.stop();
+    EXPECT_TRUE(runEventsUntil([this] { return !messages.empty(); }, 5000));
+    EXPECT_FALSE(sound().isPlaying());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].starts_with("The audio output has gone")) << messages[0];
+
+    ASSERT_TRUE(server.start());
+    EXPECT_TRUE(runEventsUntil([this] { return sound().isPlaying(); }, 5000)) << "the sound did not go on";
+    EXPECT_EQ(messages.size(), 1u) << "said more than once";
+    ASSERT_TRUE(server.startRecording());
+    runEventsFor(1000);
+    const double heard = soundingSeconds(server.stopRecording());
+    EXPECT_GE(heard, 0.8);
+    QCoreApplication::sendEvent(window->control("cmdExit"), &ctrlP);
+    EXPECT_FALSE(sound().isPlaying());
+    closeAll();
 }
 
 TEST_F(SoundActionsTest, SaveSoundWritesTwoSecondsOfTheSettingsAsTheyStand)
@@ -125,16 +165,20 @@ TEST_F(SoundActionsTest, TheFmSoundIsThatOfTheLastAcceptedUpdate)
 
 TEST_F(SoundActionsTest, PlaysFollowsTheSettingsAndStopsWithTheWindow)
 {
-    if (!SoundPlayer::outputAvailable())
-        GTEST_SKIP() << "no audio output on this machine";
+    if (!TestSoundServer::available())
+        GTEST_SKIP() << "no PulseAudio server here (the packages pulseaudio and pulseaudio-utils)";
+    TestSoundServer server;
+    ASSERT_TRUE(server.start());
     ASSERT_NO_FATAL_FAILURE(open("cmdSSBenter"));
+    auto* player = window->findChild<SoundPlayer*>();
+    ASSERT_TRUE(runEventsUntil([player] { return player->hasOutput(); }, 5000));
     sound().playAction()->trigger();
     EXPECT_TRUE(sound().isPlaying());
     EXPECT_EQ(sound().playAction()->text(), "Stop sound");
-    listen(100);
+    runEventsFor(100);
     ASSERT_NO_FATAL_FAILURE(click(*window, "Option1"));
     EXPECT_TRUE(sound().isPlaying());
-    listen(100);
+    runEventsFor(100);
     sound().playAction()->trigger();
     EXPECT_FALSE(sound().isPlaying());
     EXPECT_EQ(sound().playAction()->text(), "Play sound");
@@ -147,8 +191,10 @@ TEST_F(SoundActionsTest, PlaysFollowsTheSettingsAndStopsWithTheWindow)
 
     // Closed while the sound fades out after Stop.
     ASSERT_NO_FATAL_FAILURE(open("cmdAMenter"));
+    player = window->findChild<SoundPlayer*>();
+    ASSERT_TRUE(runEventsUntil([player] { return player->hasOutput(); }, 5000));
     sound().playAction()->trigger();
-    listen(50);
+    runEventsFor(50);
     sound().playAction()->trigger();
     ASSERT_NO_FATAL_FAILURE(click(*window, "cmdExit"));
     closeAll();

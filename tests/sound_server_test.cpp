@@ -2,23 +2,17 @@
 // The player through a real sound server: a PulseAudio daemon of the test's own with a null
 // sink, recorded from the sink's monitor by parec while two busy processes keep both cores
 // of a small machine occupied. Skipped where pulseaudio or parec is not installed.
+#include "SoundServer.h"
+
 #include "surface/SoundPlayer.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <iostream>
 #include <memory>
 #include <numbers>
@@ -27,24 +21,6 @@
 namespace {
 
 constexpr int RatePerMillisecond = PeriodicSound::SampleRate / 1000;
-
-// Runs the event loop for a while, as the program does while it plays.
-void wait(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Runs the event loop until `done` holds or `milliseconds` have gone by.
-template <typename Condition>
-bool waitUntil(Condition done, int milliseconds)
-{
-    const QDeadlineTimer deadline(milliseconds);
-    while (!done() && !deadline.hasExpired())
-        wait(20);
-    return done();
-}
 
 PeriodicSound tone(double hz, double amplitude)
 {
@@ -88,66 +64,20 @@ class SoundServerTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (QStandardPaths::findExecutable("pulseaudio").isEmpty() || QStandardPaths::findExecutable("parec").isEmpty())
+        if (!TestSoundServer::available())
             GTEST_SKIP() << "no PulseAudio server here (the packages pulseaudio and pulseaudio-utils)";
-        ASSERT_TRUE(folder.isValid());
-        // The player and parec find the test's server, and only it.
-        qputenv("PULSE_SERVER", ("unix:" + socket()).toLocal8Bit());
-        qputenv("PULSE_RUNTIME_PATH", folder.path().toLocal8Bit());
-        qputenv("HOME", folder.path().toLocal8Bit());
+        ASSERT_TRUE(sound.valid());
     }
     void TearDown() override
     {
-        for (QProcess* process : { &recorder, &server })
-            stopProcess(*process);
         for (auto& busy : busyProcesses)
-            stopProcess(*busy);
+            TestSoundServer::stopProcess(*busy);
     }
 
-    QString socket() const { return folder.filePath("native"); }
-
-    void startServer()
-    {
-        server.setProcessChannelMode(QProcess::MergedChannels);
-        server.setStandardOutputFile(folder.filePath("server.log"), QIODevice::Append);
-        server.start("pulseaudio",
-                     { "-n", "--daemonize=no", "--exit-idle-time=-1", "--disable-shm=yes", "--log-target=stderr",
-                       "-L", "module-null-sink sink_name=tavinel_test rate=48000 channels=1", "-L",
-                       "module-native-protocol-unix auth-anonymous=1 socket=" + socket() });
-        ASSERT_TRUE(server.waitForStarted());
-        ASSERT_TRUE(waitUntil([this] { return QFile::exists(socket()); }, 10000)) << "the server did not start";
-    }
-
-    void stopServer()
-    {
-        stopProcess(server);
-        QFile::remove(socket());
-    }
-
-    void startRecording()
-    {
-        // What an earlier recording left must not pass for this one's first samples.
-        QFile::remove(folder.filePath("recorded.raw"));
-        recorder.start("parec", { "-d", "tavinel_test.monitor", "--rate=48000", "--channels=1", "--format=s16le", "--raw", "--latency-msec=20", folder.filePath("recorded.raw") });
-        ASSERT_TRUE(recorder.waitForStarted());
-        // parec takes a second or two to start here: the recording runs once samples come.
-        const QString recorded = folder.filePath("recorded.raw");
-        ASSERT_TRUE(waitUntil([&recorded] { return QFileInfo(recorded).size() > 0; }, 15000))
-            << "parec records nothing";
-    }
-
-    std::vector<std::int16_t> stopRecording()
-    {
-        wait(300);
-        stopProcess(recorder);
-        QFile file(folder.filePath("recorded.raw"));
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        const QByteArray bytes = file.readAll();
-        std::vector<std::int16_t> samples(std::size_t(bytes.size()) / 2);
-        std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
-        return samples;
-    }
+    void startServer() { ASSERT_TRUE(sound.start()) << "the server did not start"; }
+    void stopServer() { sound.stop(); }
+    void startRecording() { ASSERT_TRUE(sound.startRecording()) << "parec records nothing"; }
+    std::vector<std::int16_t> stopRecording() { return sound.stopRecording(); }
 
     // Two processes that never rest: a load of two on two cores.
     void keepMachineBusy()
@@ -159,19 +89,7 @@ protected:
         }
     }
 
-    static void stopProcess(QProcess& process)
-    {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
-    }
-
-    QTemporaryDir folder;
-    QProcess server, recorder;
+    TestSoundServer sound;
     std::vector<std::unique_ptr<QProcess>> busyProcesses;
 };
 
@@ -191,7 +109,7 @@ TEST_F(SoundServerTest, ASteadyTonePlaysWithoutAGapOnABusyMachineAndAChangeIsHea
     ASSERT_TRUE(player.play(tone(1000, 0.5), reason)) << reason.toStdString();
     int worstLatency = 0;
     for (int change = 0; change < 60; ++change) {
-        wait(500);
+        runEventsFor(500);
         ASSERT_TRUE(player.play(tone(1000, change % 2 ? 0.5 : 0.4), reason)) << reason.toStdString();
         worstLatency = std::max(worstLatency, player.latencyMilliseconds());
     }
@@ -225,11 +143,11 @@ TEST_F(SoundServerTest, PlayFindsTheServerWhenItStartsLateAndWhenItIsRestarted)
 
     // The server starts after the player: it is found within the two seconds' look.
     ASSERT_NO_FATAL_FAILURE(startServer());
-    EXPECT_TRUE(waitUntil([&player] { return player.hasOutput(); }, 3000));
+    EXPECT_TRUE(runEventsUntil([&player] { return player.hasOutput(); }, 3000));
     EXPECT_EQ(changes, 1);
     ASSERT_NO_FATAL_FAILURE(startRecording());
     ASSERT_TRUE(player.play(tone(1000, 0.5), reason)) << reason.toStdString();
-    wait(1000);
+    runEventsFor(1000);
     double toneSeconds = 0;
     gapsIn(stopRecording(), toneSeconds);
     EXPECT_GE(toneSeconds, 0.8);
@@ -238,17 +156,17 @@ TEST_F(SoundServerTest, PlayFindsTheServerWhenItStartsLateAndWhenItIsRestarted)
     int failures = 0;
     QObject::connect(&player, &SoundPlayer::failed, [&failures] { ++failures; });
     stopServer();
-    EXPECT_TRUE(waitUntil([&player] { return !player.hasOutput(); }, 3000));
+    EXPECT_TRUE(runEventsUntil([&player] { return !player.hasOutput(); }, 3000));
     EXPECT_FALSE(player.isPlaying());
     EXPECT_EQ(failures, 1);
 
     // ... and when it is back, Play plays again.
     ASSERT_NO_FATAL_FAILURE(startServer());
-    EXPECT_TRUE(waitUntil([&player] { return player.hasOutput(); }, 3000));
+    EXPECT_TRUE(runEventsUntil([&player] { return player.hasOutput(); }, 3000));
     EXPECT_EQ(changes, 3);
     ASSERT_NO_FATAL_FAILURE(startRecording());
     ASSERT_TRUE(player.play(tone(1000, 0.5), reason)) << reason.toStdString();
-    wait(1000);
+    runEventsFor(1000);
     player.halt();
     gapsIn(stopRecording(), toneSeconds);
     EXPECT_GE(toneSeconds, 0.8);
