@@ -10,9 +10,13 @@ const SansFace = '"Liberation Sans", Arial, sans-serif';
 const SerifFace = '"Liberation Serif", "Times New Roman", serif';
 // A link may open one demonstration: tavinel.html#am, #ssb or #fm.
 const MenuButtonForLink = { am: 'cmdAMenter', ssb: 'cmdSSBenter', fm: 'cmdFMenter' };
-const ArrowKeys = { ArrowUp: 'Up', ArrowDown: 'Down', ArrowLeft: 'Left', ArrowRight: 'Right' };
+// The keys an option button takes, by the model's names.
+const OptionKeys = { ArrowUp: 'Up', ArrowDown: 'Down', ArrowLeft: 'Left', ArrowRight: 'Right', Home: 'Home', End: 'End', ' ': 'Space' };
 const SoundRate = 48000;
 const SoundFade = 0.01; // seconds of cross-fade between one sound and the next
+// How long a sound may take to start: a browser without an audio output it can use leaves
+// it waiting for ever (Firefox keeps the AudioContext suspended).
+const SoundStartMilliseconds = 1500;
 
 let core = null;
 let page = null;
@@ -129,7 +133,7 @@ class WindowView {
         // would make the browser undo that choice once the handler returns.)
         focusable.addEventListener('click', () => act(() => page.click(control.name)));
         focusable.addEventListener('keydown', (event) => {
-          const key = ArrowKeys[event.key] || (event.key === ' ' ? 'Space' : null);
+          const key = OptionKeys[event.key];
           if (!key || event.ctrlKey || event.altKey || event.metaKey) return;
           event.preventDefault();
           act(() => page.key(control.name, key));
@@ -176,7 +180,6 @@ class WindowView {
       const element = document.createElement('div');
       element.className = 'plot';
       element.id = `plot${index}`;
-      element.tabIndex = 0;
       element.setAttribute('role', 'img');
       element.setAttribute('aria-label', panel.title || Text.lineSpectrum);
       const description = document.createElement('span');
@@ -288,6 +291,15 @@ class WindowView {
         left: `${p.left * units.x}px`, top: `${p.top * units.y}px`,
         width: `${(p.right - p.left) * units.x}px`, height: `${(p.bottom - p.top) * units.y}px`,
       });
+    }
+    // Only a plot that is drawn takes the focus (FM's before its first Update is not).
+    const drawn = page.hasPlot();
+    if (this.plotsDrawn !== drawn) {
+      this.plotsDrawn = drawn;
+      for (const plot of this.plots) {
+        plot.element.tabIndex = drawn ? 0 : -1;
+        plot.element.toggleAttribute('aria-hidden', !drawn);
+      }
     }
     const redraws = page.plotRedraws();
     if (redraws !== this.plotRedraws) {
@@ -501,15 +513,33 @@ function sync() {
   showNextMessage();
 }
 
+// The program has ended: a page cannot close its tab, so it says so and offers to start
+// the program again, with the focus there.
 function endProgram() {
-  if (!view && !document.querySelector('.ended')) return;
+  if (document.querySelector('.ended')) return;
   view = null;
+  closeMenu();
+  hideTooltip();
   const ended = document.createElement('main');
   ended.className = 'ended';
-  ended.append(Object.assign(document.createElement('h1'), { textContent: Text.ended }),
-    Object.assign(document.createElement('p'), { textContent: Text.reload }));
+  const again = Object.assign(document.createElement('button'), { type: 'button', id: 'start-again', textContent: Text.startAgain });
+  again.addEventListener('click', () => startProgram());
+  ended.append(Object.assign(document.createElement('h1'), { textContent: Text.ended }), again);
   document.getElementById('stage').replaceChildren(ended);
   document.title = Text.endedTitle.replace('%1', ProgramName);
+  again.focus({ focusVisible: true });
+}
+
+// The program from its start, as the page opened it: the menu, or the window its link names.
+function startProgram() {
+  page?.delete();
+  page = new core.Page((window.devicePixelRatio || 1) / 15);
+  messagesShown = 0;
+  pendingMessages.length = 0;
+  page.start();
+  sync();
+  const link = MenuButtonForLink[location.hash.slice(1).toLowerCase()];
+  if (link) act(() => page.click(link));
 }
 
 // ---- Messages and help ----------------------------------------------------------------
@@ -523,12 +553,14 @@ function showNextMessage() {
 }
 
 function showHelp() {
-  if (!view || !view.plots.length) return;
-  const keys = [`<p><b>${Text.keys}</b><br>`
-    + Text.rightClick];
-  for (const entry of menuEntries) if (entry.keys) keys.push(`<br>${entry.keys}: ${entry.label.replace('…', '')}`);
-  keys.push(`<br>Ctrl+Shift+C: ${Text.copyLines}<br>F11: ${Text.fullScreen}`
-    + `<br>${Text.closeHelpKey}</p>`);
+  if (!view) return;
+  const keys = [`<p><b>${Text.keys}</b>`];
+  if (view.plots.length) {
+    keys.push(`<br>${Text.rightClick}`);
+    for (const entry of menuEntries) if (entry.keys) keys.push(`<br>${entry.keys}: ${entry.label.replace('…', '')}`);
+    keys.push(`<br>Ctrl+Shift+C: ${Text.copyLines}`);
+  }
+  keys.push(`<br>F11: ${Text.fullScreen}<br>${Text.closeHelpKey}</p>`);
   document.getElementById('help-text').innerHTML = page.help() + keys.join('');
   document.getElementById('help').showModal();
 }
@@ -704,8 +736,9 @@ function saveData(panel) {
   download(JSON.parse(page.panels())[panel].dataFile, page.table(panel, ','), 'text/csv');
 }
 
+// The first plot the window says is a spectrum, with its lines drawn now; -1 for none.
 function firstSpectrum() {
-  return view.plots.findIndex((plot) => plot.panel.hasData && /spectrum/i.test(plot.panel.title));
+  return JSON.parse(page.panels()).findIndex((panel) => panel.kind === 'spectrum' && panel.hasData);
 }
 
 function saveSound() {
@@ -718,6 +751,7 @@ function saveSound() {
 const sound = {
   context: null,
   playing: null, // { source, gain }
+  starts: 0, // how often Play was chosen
 
   period() {
     return new Float32Array(page.soundPeriod());
@@ -751,8 +785,21 @@ const sound = {
     const period = this.period();
     if (!period.length) return;
     this.context ||= new AudioContext({ latencyHint: 'interactive' });
-    this.context.resume();
     this.playing = this.startPeriod(period);
+    this.whenStarted(++this.starts);
+  },
+
+  // A sound that does not start within its time is stopped, and the page says why: Play
+  // is offered again, not a Stop for a sound nobody hears.
+  async whenStarted(start) {
+    const context = this.context;
+    const waited = new Promise((resolve) => setTimeout(resolve, SoundStartMilliseconds));
+    await Promise.race([context.resume().catch(() => {}), waited]);
+    if (context.state === 'running' || start !== this.starts || !this.playing) return;
+    this.playing.source.stop();
+    this.playing = null;
+    pendingMessages.push(Text.soundCannotStart);
+    showNextMessage();
   },
 
   stop() {
@@ -878,12 +925,15 @@ function onKey(event) {
     else document.documentElement.requestFullscreen?.().catch(() => {});
     return;
   }
-  if (!view || !view.plots.length) return;
-  const key = event.key.toLowerCase();
+  if (!view) return;
   if (event.key === 'F1') {
     event.preventDefault();
     showHelp();
-  } else if (ctrl && !event.shiftKey && key === 'c' && !window.getSelection()?.toString() && document.activeElement?.type !== 'text') {
+    return;
+  }
+  if (!view.plots.length) return;
+  const key = event.key.toLowerCase();
+  if (ctrl && !event.shiftKey && key === 'c' && !window.getSelection()?.toString() && document.activeElement?.type !== 'text') {
     event.preventDefault();
     copyPicture();
   } else if (ctrl && event.shiftKey && key === 'c') {
@@ -923,11 +973,7 @@ async function start() {
   document.getElementById('help-title').textContent = Text.help.replace('%1', ProgramName);
   document.getElementById('help-close').textContent = Text.close;
   await faces;
-  page = new core.Page((window.devicePixelRatio || 1) / 15);
-  page.start();
-  sync();
-  const link = MenuButtonForLink[location.hash.slice(1).toLowerCase()];
-  if (link) act(() => page.click(link));
+  startProgram();
   document.addEventListener('keydown', onKey);
   document.addEventListener('pointermove', onPointerMove);
   document.addEventListener('pointerdown', (event) => {

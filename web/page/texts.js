@@ -5,7 +5,7 @@ function pageTexts() {
   return {
     lineSpectrum: qsTranslate('AccessiblePlots', 'Line spectrum'),
     ended: qsTranslate('Page', 'Tavinel has ended.'),
-    reload: qsTranslate('Page', 'Reload the page to start it again.'),
+    startAgain: qsTranslate('Page', 'Start again'),
     endedTitle: qsTranslate('Page', '%1 (ended)'),
     keys: qsTranslate('HelpWindow', 'Keys'),
     rightClick: qsTranslate('Page', 'Right-click a plot (or touch and hold it, or focus it and press the menu key or '
@@ -23,6 +23,8 @@ function pageTexts() {
     playSound: qsTranslate('SoundActions', 'Play sound'),
     stopSound: qsTranslate('SoundActions', 'Stop sound'),
     saveSound: qsTranslate('SoundActions', 'Save sound…'),
+    soundCannotStart: qsTranslate('Page', 'The sound cannot start: the browser has no audio output it can use. Connect '
+      + 'speakers or headphones, or allow this page to play sound, then choose Play sound again.'),
     help: qsTranslate('HelpWindow', '%1 help'),
     close: qsTranslate('Page', 'Close'),
   };

@@ -26,11 +26,14 @@ export async function openPage(browser, { width = 800, height = 600, scale = 1, 
   const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: scale, hasTouch: touch,
     acceptDownloads: true, locale });
   const page = await context.newPage();
+  // A control a person could not press fails within seconds, not Playwright's half minute.
+  page.setDefaultTimeout(5000);
   const errors = [];
   page.on('pageerror', (error) => errors.push(error));
   page.on('console', (message) => { if (message.type() === 'error') errors.push(new Error(message.text())); });
   await page.goto(url + hash);
   await page.waitForSelector('body[data-ready="true"]');
   page.errors = errors;
+  page.touch = touch;
   return page;
 }

@@ -279,7 +279,7 @@ test('a link opens its demonstration; Exit ends the program and says how to star
     assert.equal(await page.evaluate(() => document.activeElement.matches(':focus-visible')), true);
     await page.keyboard.press('Space');
     await page.waitForSelector('.ended');
-    assert.match(await page.textContent('.ended'), /Tavinel has ended\..*Reload the page to start it again\./s);
+    assert.match(await page.textContent('.ended'), /Tavinel has ended\..*Start again/s);
     await page.context().close();
   }
   const menu = await openPage(browser);
