@@ -3,6 +3,7 @@
 
 #include "surface/PictureExport.h"
 #include "surface/PlotActions.h"
+#include "surface/Translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -267,16 +268,20 @@ TEST_F(PlotActionsTest, AGermanLocaleStillWritesPoints)
 TEST_F(PlotActionsTest, F1ShowsEveryWindowsHelpAndEscapeClosesIt)
 {
     const struct {
+        const char* language;
         const char* button; // the menu's button that opens the window; none for the menu
         std::vector<const char*> words, not_;
     } windows[] = {
-        { nullptr, { "Choose a demonstration", "Frequency modulation", "F1: Help", "Esc" }, { "Right-click", "Ctrl+C" } },
-        { "cmdAMenter", { "Transmitted signal envelope", "140 %", "Right-click", "Ctrl+C", "F11", "Ctrl+P: Play sound", "F1: Help" }, {} },
-        { "cmdFMenter", { "Bessel", "Ctrl+Shift+C", "F1: Help" }, {} },
+        { "en", nullptr, { "Choose a demonstration", "Frequency modulation", "F1: Help", "Esc" }, { "Right-click", "Ctrl+C" } },
+        { "en", "cmdAMenter", { "Transmitted signal envelope", "140 %", "Right-click", "Ctrl+C", "F11", "Ctrl+P: Play sound", "F1: Help" }, {} },
+        { "en", "cmdFMenter", { "Bessel", "Ctrl+Shift+C", "F1: Help" }, {} },
+        { "de", nullptr, { "Wählen Sie eine Vorführung", "Frequenzmodulation", "F1: Hilfe", "Esc" }, { "Rechtsklick", "Strg+C" } },
+        { "de", "cmdAMenter", { "Hüllkurve des Sendesignals", "Rechtsklick", "Strg+C", "Strg+P: Ton abspielen", "F1: Hilfe" }, {} },
     };
     for (const auto& w : windows) {
-        SCOPED_TRACE(w.button ? w.button : "the menu");
+        SCOPED_TRACE(testing::Message() << w.language << " " << (w.button ? w.button : "the menu"));
         closeAll();
+        ASSERT_TRUE(Translations::use(w.language));
         Form* form = &start();
         if (w.button) {
             ASSERT_NO_FATAL_FAILURE(open(w.button));
@@ -288,13 +293,15 @@ TEST_F(PlotActionsTest, F1ShowsEveryWindowsHelpAndEscapeClosesIt)
         EXPECT_TRUE(help->isVisible());
         const QString text = help->findChild<QLabel*>()->text();
         for (const char* words : w.words)
-            EXPECT_TRUE(text.contains(words)) << words;
+            EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words << " in " << text.toStdString();
         for (const char* words : w.not_)
-            EXPECT_FALSE(text.contains(words)) << words;
+            EXPECT_FALSE(text.contains(QString::fromUtf8(words))) << words;
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(help, &escape);
         EXPECT_FALSE(help->isVisible());
     }
+    closeAll();
+    Translations::use("en");
 }
 
 }

@@ -8,6 +8,7 @@
 #include "surface/PlotActions.h"
 #include "surface/SoundActions.h"
 #include "surface/SoundPlayer.h"
+#include "surface/Translations.h"
 
 #include <QAction>
 #include <QEventLoop>
@@ -85,6 +86,18 @@ TEST_F(SoundActionsTest, EveryWindowOffersItsSoundOnCtrlPAndSaysWhenThereIsNoOut
         EXPECT_TRUE(messages[0].starts_with("No audio output was found")) << messages[0];
         EXPECT_FALSE(sound().isPlaying());
     }
+    // In the reader's language.
+    closeAll();
+    messages.clear();
+    ASSERT_TRUE(Translations::use("de"));
+    ASSERT_NO_FATAL_FAILURE(open("cmdAMenter"));
+    EXPECT_EQ(sound().playAction()->text(), "Ton abspielen");
+    activate(*window);
+    QKeyEvent ctrlP(QEvent::KeyPress, Qt::Key_P, Qt::ControlModifier);
+    QCoreApplication::sendEvent(window->control("cmdExit"), &ctrlP);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].starts_with("Keine Audioausgabe gefunden")) << messages[0];
+    Translations::use("en");
     closeAll();
     savedServer.isNull() ? void(qunsetenv("PULSE_SERVER")) : void(qputenv("PULSE_SERVER", savedServer));
 }

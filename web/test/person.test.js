@@ -118,10 +118,10 @@ test('Ctrl+Shift+C copies the spectrum\'s lines in every window and language', a
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   const origin = `http://127.0.0.1:${server.address().port}`;
   try {
-    for (const [language, texts] of Object.entries(Languages)) {
+    for (const { what, texts, size } of everywhere) {
       for (const [link, firstRow] of [['am', '-1000\t0.501187\t-6\t0.5\t-6.0206'], ['ssb', '-1000\t0.501187\t-6\t0.5\t-6.0206'],
         ['fm', '-12000\t0.00247664\t-52.1227\t0.00247664\t-52.1227']]) {
-        const page = await openPage(browser, { url: `${origin}/tavinel.html${texts.query}` });
+        const page = await openPage(browser, { ...size, url: `${origin}/tavinel.html${texts.query}` });
         await page.context().grantPermissions(['clipboard-read', 'clipboard-write'], { origin });
         await press(page, button(page, texts[link]));
         const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
@@ -129,14 +129,14 @@ test('Ctrl+Shift+C copies the spectrum\'s lines in every window and language', a
         if (link === 'fm') {
           // Nothing drawn yet: nothing to copy.
           await page.keyboard.press('Control+Shift+C');
-          assert.equal(await clipboard(), 'before', `${language} FM before Update`);
+          assert.equal(await clipboard(), 'before', `${what}: FM before Update`);
           await press(page, button(page, texts.update));
         }
         await page.keyboard.press('Control+Shift+C');
         await page.waitForFunction(() => navigator.clipboard.readText().then((text) => text !== 'before'), null, { timeout: 3000 });
         const rows = (await clipboard()).split('\n');
-        assert.equal(rows[0], 'offset_hz\tamplitude\tlevel_db\texact_amplitude\texact_level_db', `${language} ${link}`);
-        assert.equal(rows[1], firstRow, `${language} ${link}`);
+        assert.equal(rows[0], 'offset_hz\tamplitude\tlevel_db\texact_amplitude\texact_level_db', `${what}: ${link}`);
+        assert.equal(rows[1], firstRow, `${what}: ${link}`);
         assert.deepEqual(page.errors, []);
         await page.context().close();
       }
@@ -174,8 +174,8 @@ test('Exit ends the program, and Start again, focused, starts it as the page ope
 });
 
 test('a group of option buttons takes the arrows, Home and End; F1 opens every window\'s help', async () => {
-  for (const [language, texts] of Object.entries(Languages)) {
-    const page = await open(Screens['800 x 600'], texts);
+  for (const { what: language, texts, size } of everywhere) {
+    const page = await open(size, texts);
     // Help in the menu: what the menu offers, and no plots to right-click.
     await page.keyboard.press('F1');
     await page.waitForSelector('#help[open]');
@@ -205,8 +205,9 @@ test('a group of option buttons takes the arrows, Home and End; F1 opens every w
 });
 
 test('a sound the browser cannot start says so, and Play is offered again', async () => {
-  for (const [language, texts] of Object.entries(Languages)) {
-    const context = await browser.newContext({ viewport: { width: 800, height: 600 } });
+  for (const { what: language, texts, size } of everywhere) {
+    const context = await browser.newContext({ viewport: { width: size.width, height: size.height },
+      deviceScaleFactor: size.scale ?? 1, hasTouch: size.touch ?? false });
     // As Firefox without an audio output: the context never leaves "suspended".
     await context.addInitScript(() => {
       Object.defineProperty(AudioContext.prototype, 'state', { get: () => 'suspended' });
@@ -215,9 +216,10 @@ test('a sound the browser cannot start says so, and Play is offered again', asyn
     const page = await context.newPage();
     await page.goto(`${pageUrl}${texts.query}#am`);
     await page.waitForSelector('body[data-ready="true"]');
+    page.setDefaultTimeout(5000);
     await page.click('#plot0', { button: 'right' });
     await page.getByRole('menuitem', { name: texts.play }).click();
-    await page.waitForSelector('#message[open]', { timeout: 5000 });
+    await page.waitForSelector('#message[open]');
     assert.match(await page.textContent('#message-text'), new RegExp(texts.noSound), language);
     await page.keyboard.press('Enter');
     await page.click('#plot0', { button: 'right' });
@@ -228,15 +230,17 @@ test('a sound the browser cannot start says so, and Play is offered again', asyn
 });
 
 test('before FM\'s first Update Tab passes its empty plot by; after it, the plot takes the focus', async () => {
-  const page = await open(Screens['800 x 600'], Languages.en);
-  await press(page, button(page, Languages.en.fm));
-  const walk = async () => {
-    const ids = [];
-    for (let i = 0; i < 8; ++i) { await page.keyboard.press('Tab'); ids.push(await focused(page)); }
-    return ids;
-  };
-  assert.ok(!(await walk()).includes('plot0'), 'the empty plot took the focus');
-  await press(page, button(page, Languages.en.update));
-  assert.ok((await walk()).includes('plot0'), 'the drawn plot is not in the Tab order');
-  await page.context().close();
+  for (const { what, texts, size } of everywhere) {
+    const page = await open(size, texts);
+    await press(page, button(page, texts.fm));
+    const walk = async () => {
+      const ids = [];
+      for (let i = 0; i < 8; ++i) { await page.keyboard.press('Tab'); ids.push(await focused(page)); }
+      return ids;
+    };
+    assert.ok(!(await walk()).includes('plot0'), `${what}: the empty plot took the focus`);
+    await press(page, button(page, texts.update));
+    assert.ok((await walk()).includes('plot0'), `${what}: the drawn plot is not in the Tab order`);
+    await page.context().close();
+  }
 });
