@@ -107,7 +107,7 @@ TEST_F(RenderToolTest, SvgAndTablesOfTheStateTheStepsLeave)
         << err.str();
     EXPECT_TRUE(read(svg).contains(">Transmitted signal spectrum</text>"));
     EXPECT_TRUE(read(lines).startsWith(
-        "offset_hz,amplitude,level_db,exact_amplitude,exact_level_db\n-5000,0.00753356,-42.46,0.00786796,-42.0828\n"));
+        "offset_hz,amplitude,level_db,exact_amplitude,exact_level_db\n-5000,0.00753356,-42.46,0.007868,-42.0827\n"));
     const QList<QByteArray> rows = read(trace).split('\n');
     EXPECT_EQ(rows.size(), 1 + 36001 + 361 + 1); // and the empty line after the last newline
     EXPECT_EQ(rows[0], "plot,time_ms,value,envelope");
